@@ -1,0 +1,45 @@
+#include "ui/fonts.h"
+
+#include <QFontDatabase>
+#include <QStringList>
+
+#include <cmath>
+
+namespace vorbento {
+
+namespace {
+
+constexpr auto kFamily = "Liberation Sans Narrow";
+constexpr auto kFontFile = "/usr/share/fonts/truetype/liberation/LiberationSansNarrow-Regular.ttf";
+
+QString load_family() {
+  // Registering the file pins this exact face even where fontconfig would
+  // substitute another for the family name.
+  const int id = QFontDatabase::addApplicationFont(QString::fromUtf8(kFontFile));
+  if (id >= 0) {
+    const QStringList families = QFontDatabase::applicationFontFamilies(id);
+    if (!families.isEmpty()) return families.front();
+  }
+  if (QFontDatabase::families().contains(QString::fromUtf8(kFamily))) return QString::fromUtf8(kFamily);
+  return {};
+}
+
+}  // namespace
+
+QString vorbento_font_family() {
+  static const QString family = load_family();
+  return family;
+}
+
+QFont vorbento_font(double point_size) {
+  QString family = vorbento_font_family();
+  QFont font(family.isEmpty() ? QString::fromUtf8(kFamily) : family);
+  font.setStyleHint(QFont::SansSerif);
+  font.setPixelSize(static_cast<int>(std::lround(point_size * 96.0 / 72.0)));
+  font.setWeight(QFont::Normal);
+  font.setItalic(false);
+  font.setUnderline(false);
+  return font;
+}
+
+}  // namespace vorbento
