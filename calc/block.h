@@ -1,0 +1,69 @@
+// A recomputation block: text check, conversion into the working values,
+// guard, formula in double precision stored as single, formatted write.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <initializer_list>
+#include <string>
+
+#include "core/field_store.h"
+
+namespace vorbento {
+
+// A short fixed list of fields (the longest, a refresh of the cycle, has 13).
+class Fields {
+ public:
+  constexpr Fields() = default;
+  constexpr Fields(std::initializer_list<Field> list) {
+    for (Field f : list) items_[count_++] = f;
+  }
+  constexpr const Field* begin() const { return items_.data(); }
+  constexpr const Field* end() const { return items_.data() + count_; }
+  constexpr bool empty() const { return count_ == 0; }
+
+ private:
+  std::array<Field, 16> items_{};
+  std::size_t count_ = 0;
+};
+
+enum class Format { fixed2, fixed7, fixed8, fixed10, short_form };
+
+std::string format(float value, Format f);
+
+// The working values as the formulas read them: single widened to double.
+struct Values {
+  const FieldStore& store;
+  double operator[](Field f) const { return static_cast<double>(store.value(f)); }
+};
+
+struct BlockDef {
+  Fields check;        // an empty text here skips the whole block, unwritten
+  Fields read;         // converted, in order, into their working values
+  Fields positive;     // guard: each working value > 0 ...
+  Fields nonnegative;  // ... and each of these >= 0 (0 = part absent)
+  double (*formula)(Values);
+  Field result;
+  Fields writes;       // each written, in order, from the result's working value
+  Format format;
+};
+
+// Runs one block; a conversion or arithmetic failure ends it unwritten.
+void run_block(FieldStore& s, const BlockDef& b);
+
+// The single-precision store of a result: a NaN, or a value that is infinite
+// once rounded to single, is an arithmetic failure, neither stored nor written.
+bool store_result(FieldStore& s, Field result, double value);
+
+// All texts of `fields` non-empty (the text check of a block).
+bool texts_present(const FieldStore& s, const Fields& fields);
+
+// Converts `fields` in order into their working values; false at the first
+// text that does not convert (the ones before it stay converted).
+bool convert_all(FieldStore& s, const Fields& fields);
+
+// The constants of the formulas: 6.28 stands for 2 pi, 3.1415926535 for pi.
+inline constexpr double kTwoPi = 6.28;
+inline constexpr double kPi = 3.1415926535;
+
+}  // namespace vorbento

@@ -1,0 +1,89 @@
+#include "calc/inertias.h"
+
+#include <cmath>
+
+#include "calc/block.h"
+
+namespace vorbento::inertias {
+namespace {
+using enum Field;
+
+double fourth(double x) { return ((x * x) * x) * x; }
+
+// J = (D^4 - d^4) * pi * rho * l / 32, left to right.
+double hollow_cylinder(double D, double d, double rho, double l) {
+  return ((((fourth(D) - fourth(d)) * kPi) * rho) * l) / 32.0;
+}
+
+double motor_wheel(Values v) { return hollow_cylinder(v[dmk], v[dmf], v[pmk], v[lmk]); }
+double screw_wheel(Values v) { return hollow_cylinder(v[dok], v[dof], v[pok], v[lok]); }
+double coupling(Values v) { return hollow_cylinder(v[dtk], v[dtf], v[ptk], v[ltk]); }
+double screw(Values v) { return (((fourth(v[dorso]) * kPi) * v[porso]) * v[lorso]) / 32.0; }
+
+double total(Values v) {
+  return (((v[jorso] + v[jtomeg]) + v[jok]) / (v[i] * v[i])) + v[jmk] + v[jtk] + v[jm];
+}
+
+constexpr BlockDef kMotorWheel{{dmk, dmf, pmk, lmk}, {dmk, dmf, pmk, lmk}, {}, {dmk, dmf, pmk, lmk},
+                               motor_wheel, jmk, {jmk}, Format::fixed10};
+constexpr BlockDef kScrewWheel{{dok, dof, pok, lok}, {dok, dof, pok, lok}, {}, {dok, dof, pok, lok},
+                               screw_wheel, jok, {jok}, Format::fixed10};
+constexpr BlockDef kCoupling{{dtk, dtf, ptk, ltk}, {dtk, dtf, ptk, ltk}, {}, {dtk, dtf, ptk, ltk},
+                             coupling, jtk, {jtk}, Format::fixed10};
+constexpr BlockDef kScrew{{porso, dorso, lorso}, {dorso, porso, lorso}, {dorso, porso, lorso}, {},
+                          screw, jorso, {jorso}, Format::fixed10};
+// An absent wheel or coupling has inertia 0 and still counts; only the ratio
+// divides.
+constexpr BlockDef kTotal{{jtomeg, jorso, jok, i, jmk, jtk, jm}, {jtomeg, jorso, jok, i, jmk, jtk, jm}, {i},
+                          {jtomeg, jorso, jok, jmk, jtk, jm}, total, jossz, {jossz}, Format::fixed10};
+
+// Converts at double precision and narrows into the single working value; a
+// value beyond the single range fails the narrowing.
+std::optional<double> convert_narrowed(FieldStore& s, Field f) {
+  const std::optional<double> d = s.convert_double(f);
+  if (!d) return std::nullopt;
+  const float single = static_cast<float>(*d);
+  if (std::isinf(single)) {
+    s.fail(f, Problem::out_of_range);
+    return std::nullopt;
+  }
+  s.set_value(f, single);
+  return d;
+}
+
+// Lead and mass converted; nullopt ends the block unwritten. Yields the mass
+// at double precision.
+std::optional<double> convert_lead_and_mass(FieldStore& s) {
+  if (s.text(h).empty() || s.text(m).empty()) return std::nullopt;
+  if (!convert_narrowed(s, h)) return std::nullopt;
+  return convert_narrowed(s, m);
+}
+
+void write_mass_inertia(FieldStore& s) { s.write(jtomeg, format(s.value(jtomeg), Format::fixed10)); }
+
+}  // namespace
+
+void motor_wheel_block(FieldStore& s, Trigger) { run_block(s, kMotorWheel); }
+void screw_wheel_block(FieldStore& s, Trigger) { run_block(s, kScrewWheel); }
+void coupling_block(FieldStore& s, Trigger) { run_block(s, kCoupling); }
+void screw_block(FieldStore& s, Trigger) { run_block(s, kScrew); }
+void total_block(FieldStore& s, Trigger) { run_block(s, kTotal); }
+
+void mass_block_for_mass(FieldStore& s, Trigger) {
+  const std::optional<double> mass = convert_lead_and_mass(s);
+  if (!mass) return;
+  // No guard: a mass of 0 gives 0, a negative mass a negative inertia.
+  const double lead = static_cast<double>(s.value(h));
+  if (!store_result(s, jtomeg, *mass * ((lead / kTwoPi) * (lead / kTwoPi)))) return;
+  write_mass_inertia(s);
+}
+
+void mass_block_for_lead(FieldStore& s, Trigger) {
+  if (!convert_lead_and_mass(s)) return;
+  const double lead = static_cast<double>(s.value(h));
+  const double mass = static_cast<double>(s.value(m));
+  if (lead > 0.0 && mass > 0.0 && !store_result(s, jtomeg, ((lead / kTwoPi) * (lead / kTwoPi)) * mass)) return;
+  write_mass_inertia(s);
+}
+
+}  // namespace vorbento::inertias

@@ -1,0 +1,40 @@
+#include "calc/load_torques.h"
+
+#include "calc/block.h"
+
+namespace vorbento::load_torques {
+namespace {
+using enum Field;
+
+double feed_torque(Values v) {
+  double num = ((v[g] * v[u]) * v[m]) + v[f];
+  num = num * v[h];
+  const double den = (v[q] * kTwoPi) * v[i];
+  return num / den;
+}
+
+double rapid_torque(Values v) {
+  const double num = ((v[g] * v[u]) * v[m]) * v[h];
+  const double den = (v[q] * kTwoPi) * v[i];
+  return num / den;
+}
+
+double feed_power(Values v) { return ((v[nmg1] * kTwoPi) * v[meg1]) / 60.0; }
+double rapid_power(Values v) { return ((v[nmg0] * kTwoPi) * v[meg0]) / 60.0; }
+
+constexpr Fields kLoadInputs{u, g, m, f, h, q, i};
+constexpr Fields kPositive{u, g, m, h, q, i};
+
+constexpr BlockDef kMeg1{kLoadInputs, kLoadInputs, kPositive, {f}, feed_torque, meg1, {meg1}, Format::fixed8};
+constexpr BlockDef kMeg0{kLoadInputs, kLoadInputs, kPositive, {}, rapid_torque, meg0, {meg0}, Format::fixed8};
+constexpr BlockDef kPeg1{{nmg1, meg1}, {nmg1, meg1}, {nmg1, meg1}, {}, feed_power, peg1, {peg1}, Format::fixed8};
+constexpr BlockDef kPeg0{{nmg0, meg0}, {nmg0, meg0}, {nmg0, meg0}, {}, rapid_power, peg0, {peg0}, Format::fixed8};
+
+}  // namespace
+
+void meg1_block(FieldStore& s, Trigger) { run_block(s, kMeg1); }
+void meg0_block(FieldStore& s, Trigger) { run_block(s, kMeg0); }
+void peg1_block(FieldStore& s, Trigger) { run_block(s, kPeg1); }
+void peg0_block(FieldStore& s, Trigger) { run_block(s, kPeg0); }
+
+}  // namespace vorbento::load_torques

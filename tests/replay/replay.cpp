@@ -1,0 +1,67 @@
+// vorbento-replay: replays an editing session on the headless calculator.
+//
+//   edit FIELD TEXT   a user's edit: TEXT is everything after the single space
+//                     behind FIELD, verbatim (may be empty, may hold blanks)
+//   tab               the tab control shows another page
+//   dump              the 54 fields as FIELD=TEXT lines, then "."
+//   # ...             comment; empty lines are skipped too
+//
+// Only a line feed ends a line. Unknown commands are reported on stderr and
+// skipped; nothing but dumps goes to stdout.
+#include <iostream>
+#include <string>
+#include <string_view>
+
+#include "calc/handlers.h"
+
+namespace {
+
+using vorbento::Calculator;
+
+void dump(const Calculator& calc, std::ostream& out) {
+  for (std::size_t n = 0; n < vorbento::kFieldCount; ++n) {
+    const vorbento::Field f = vorbento::field_at(n);
+    out << vorbento::name(f) << '=' << calc.text(f) << '\n';
+  }
+  out << ".\n";
+}
+
+bool replay_line(Calculator& calc, std::string_view line, std::ostream& out) {
+  if (line.empty() || line.front() == '#') return true;
+  if (line == "dump") {
+    dump(calc, out);
+    return true;
+  }
+  if (line == "tab") {
+    calc.tab_changed();
+    return true;
+  }
+  constexpr std::string_view kEdit = "edit ";
+  if (line.substr(0, kEdit.size()) == kEdit) {
+    const std::string_view rest = line.substr(kEdit.size());
+    const std::size_t space = rest.find(' ');
+    const std::string_view name = rest.substr(0, space);
+    const std::string_view text = space == std::string_view::npos ? std::string_view{} : rest.substr(space + 1);
+    if (const auto field = vorbento::field_by_name(name)) {
+      calc.edit(*field, text);
+      return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace
+
+int main() {
+  std::ios::sync_with_stdio(false);
+  Calculator calc;
+  std::string line;
+  unsigned long number = 0;
+  while (std::getline(std::cin, line, '\n')) {
+    ++number;
+    if (!replay_line(calc, line, std::cout))
+      std::cerr << "vorbento-replay: line " << number << ": unknown command: " << line << '\n';
+  }
+  std::cout.flush();
+  return 0;
+}
