@@ -1,0 +1,40 @@
+// Renders the window once per page into PNG files, without a display:
+//   vorbento-shot [directory] [scale]
+// writes directory/vorbento-page0.png, -page1.png and -page2.png (the README
+// screenshot and a way to check the look by eye). A scale of 2 renders as a
+// high-DPI screen would.
+#include <QApplication>
+#include <QDir>
+#include <QPixmap>
+#include <QStyleFactory>
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "ui/main_window.h"
+#include "ui/tab_control.h"
+
+int main(int argc, char* argv[]) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  if (argc > 2) qputenv("QT_SCALE_FACTOR", argv[2]);
+  QApplication app(argc, argv);
+  if (QStyle* style = QStyleFactory::create(QStringLiteral("Fusion"))) QApplication::setStyle(style);
+
+  const QDir dir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
+  vorbento::MainWindow window;
+  // At its natural size whatever the (virtual) screen: the offscreen screen is
+  // smaller than the window.
+  window.resize(window.natural_size());
+  window.show();
+  for (int page = 0; page < window.tab_control()->count(); ++page) {
+    window.tab_control()->set_current_index(page);
+    QApplication::processEvents();
+    const QString path = dir.filePath(QStringLiteral("vorbento-page%1.png").arg(page));
+    if (!window.grab().save(path)) {
+      std::fprintf(stderr, "vorbento-shot: cannot write %s\n", qPrintable(path));
+      return EXIT_FAILURE;
+    }
+    std::printf("%s\n", qPrintable(path));
+  }
+  return EXIT_SUCCESS;
+}
