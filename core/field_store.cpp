@@ -34,6 +34,7 @@ void FieldStore::run(const Handler& handler, Trigger own) {
     explicit ActiveRun(int* c) : count(c) { if (count) ++*count; }
     ~ActiveRun() { if (count) --*count; }
   } active(own ? &active_[index(*own)] : nullptr);
+  ++handler_runs_;
 
   if (handler.refills_empty && own && text(*own).empty()) write(*own, "0");
   for (Step step : handler.steps) step(*this, own);

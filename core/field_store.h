@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <span>
 #include <string>
@@ -66,6 +67,8 @@ class FieldStore {
   void set_value(Field f, float v) { values_[index(f)] = v; }
   int active_runs(Field f) const { return active_[index(f)]; }
   Problem mark(Field f) const { return marks_[index(f)]; }
+  // Handler runs since start (for benchmarks and the fuzzer's statistics).
+  std::uint64_t handler_runs() const { return handler_runs_; }
 
   // Replaces the text; if it changed, runs the field's handler before returning.
   void write(Field f, std::string_view text);
@@ -100,6 +103,7 @@ class FieldStore {
   std::array<int, kFieldCount> active_{};
   std::array<Problem, kFieldCount> marks_{};
   std::vector<FieldObserver*> observers_;
+  std::uint64_t handler_runs_ = 0;
 };
 
 }  // namespace vorbento

@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages that building, running and testing Vorbento
+# need, if any is missing. Safe to run again: does nothing when all are there.
+set -euo pipefail
+
+packages=(
+  build-essential cmake pkg-config
+  libgtest-dev libbenchmark-dev            # engine tests and benchmarks
+  qt6-base-dev fonts-liberation            # the window and its font
+  clang libclang-rt-14-dev                 # the fuzzer (libFuzzer, sanitizers)
+  xvfb xauth                               # a virtual display for window benchmarks
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo=""
+[ "$(id -u)" -ne 0 ] && sudo="sudo"
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
