@@ -48,8 +48,12 @@ void run_block(FieldStore& s, const BlockDef& b) {
   for (Field f : b.nonnegative) guard = guard && s.value(f) >= 0.0f;
   if (guard && !store_result(s, b.result, b.formula(Values{s}))) return;
   // Written also when the guard failed: the field then shows the working value
-  // as the last computation or conversion of any handler left it.
-  for (Field w : b.writes) s.write(w, format(s.value(b.result), b.format));
+  // as the last computation or conversion of any handler left it. Formatted
+  // once: the acceleration and braking times of a speed must read the same,
+  // although the first write's handlers reload the working value from a text
+  // whose 7 digits need not give back the same single.
+  const std::string text = format(s.value(b.result), b.format);
+  for (Field w : b.writes) s.write(w, text);
 }
 
 }  // namespace vorbento

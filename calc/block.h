@@ -44,7 +44,7 @@ struct BlockDef {
   Fields nonnegative;  // ... and each of these >= 0 (0 = part absent)
   double (*formula)(Values);
   Field result;
-  Fields writes;       // each written, in order, from the result's working value
+  Fields writes;       // each written, in order, with the result's text
   Format format;
 };
 
