@@ -1,0 +1,21 @@
+// The "Felhasznált Képletek" page: the formulas behind the calculator as two
+// typeset pictures in captioned frames, and a credit line.
+#pragma once
+
+#include <QImage>
+
+class QWidget;
+
+namespace vorbento {
+
+// The first picture (speeds, ratio, acceleration times, inertias), 264 x 524 px.
+QImage render_formula_image1();
+// The second picture (torques and motor powers), 526 x 559 px.
+QImage render_formula_image2();
+
+// The page's content. Its children are placed relative to the tab control's
+// top-left corner (tab strip included), so the caller puts the returned widget
+// there. The widget itself lets mouse clicks through to whatever lies under it.
+QWidget* build_formula_page(QWidget* parent);
+
+}  // namespace vorbento

@@ -1,0 +1,18 @@
+// The formulas shown on the formula page, one row per formula, in the notation
+// of ui/formula/formula_markup.h. Each row ends in "=" like the symbol labels of
+// the input and output pages; the pictures show pi and 2 pi rounded, with
+// decimal commas, while the calculation itself uses the exact constants.
+#pragma once
+
+#include <QStringView>
+
+#include <span>
+
+namespace vorbento::formula {
+
+// Speeds, ratio, acceleration times and inertias.
+std::span<const QStringView> image1_rows();
+// Torques and motor powers; the last row is the long time-weighted average.
+std::span<const QStringView> image2_rows();
+
+}  // namespace vorbento::formula
