@@ -19,3 +19,6 @@ cmake -S "$root" -B "$root/build-asan" -DCMAKE_BUILD_TYPE=Debug -DVORBENTO_SANIT
 cmake --build "$root/build-asan" -j"$jobs"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --test-dir "$root/build-asan" --output-on-failure -j"$jobs"
+
+echo "== fuzz the engine for a minute (libFuzzer, ASan + UBSan)"
+"$root/tools/fuzz.sh" 60
