@@ -29,6 +29,9 @@ SetText FormulaStyle::set(const QString& run, int level, bool italic) const {
   const QList<quint32> glyphs = font.glyphIndexesForString(run);
   const QList<QPointF> advances = font.advancesForGlyphIndexes(glyphs, QRawFont::KernedAdvances);
   SetText result;
+  // Neighbouring glyphs may overlap (italics, kerning); non-zero winding
+  // keeps the overlap filled.
+  result.outline.setFillRule(Qt::WindingFill);
   for (qsizetype k = 0; k < glyphs.size(); ++k) {
     result.outline.addPath(font.pathForGlyph(glyphs[k]).translated(result.advance, 0));
     result.advance += advances[k].x();
