@@ -1,6 +1,7 @@
 #include "ui/fonts.h"
 
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QStringList>
 
 #include <cmath>
@@ -13,14 +14,17 @@ constexpr auto kFamily = "Liberation Sans Narrow";
 constexpr auto kFontFile = "/usr/share/fonts/truetype/liberation/LiberationSansNarrow-Regular.ttf";
 
 QString load_family() {
-  // Registering the file pins this exact face even where fontconfig would
-  // substitute another for the family name.
+  // Installed (fonts-liberation): the family is used as it is, no fontconfig
+  // substitution happens for a family that exists. Otherwise registering the
+  // file pins the face; parsing it costs a tenth of the window's start-up, so
+  // only when needed.
+  const QString installed = QString::fromUtf8(kFamily);
+  if (QFontInfo(QFont(installed)).family() == installed) return installed;
   const int id = QFontDatabase::addApplicationFont(QString::fromUtf8(kFontFile));
   if (id >= 0) {
     const QStringList families = QFontDatabase::applicationFontFamilies(id);
     if (!families.isEmpty()) return families.front();
   }
-  if (QFontDatabase::families().contains(QString::fromUtf8(kFamily))) return QString::fromUtf8(kFamily);
   return {};
 }
 

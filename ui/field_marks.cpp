@@ -1,0 +1,30 @@
+#include "ui/field_marks.h"
+
+namespace vorbento {
+
+QString problem_message(Problem p) {
+  switch (p) {
+    case Problem::none: return {};
+    case Problem::not_a_number: return QStringLiteral("Nem szám");
+    case Problem::out_of_range: return QStringLiteral("A szám túl nagy");
+    case Problem::overflow: return QStringLiteral("Az eredmény túl nagy");
+  }
+  return {};
+}
+
+QColor problem_tint() { return {255, 200, 200}; }
+
+void show_problem(QLineEdit& edit, const QPalette& normal, Problem p) {
+  QPalette pal = normal;
+  if (p != Problem::none) {
+    // Output fields are disabled, so the disabled group is tinted as well.
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+      pal.setColor(group, QPalette::Base, problem_tint());
+  }
+  edit.setPalette(pal);
+  const QString message = problem_message(p);
+  edit.setToolTip(message);
+  edit.setAccessibleDescription(message);
+}
+
+}  // namespace vorbento

@@ -1,0 +1,43 @@
+// Form1: the menu bar and the three-page tab control with every field of the
+// calculator. The window holds no calculation: it mirrors the engine's texts
+// and forwards the user's edits.
+#pragma once
+
+#include <QMainWindow>
+
+#include <memory>
+
+#include "calc/handlers.h"
+#include "ui/page_builder.h"
+
+namespace vorbento {
+
+class FieldMirror;
+class TabControl;
+
+class MainWindow : public QMainWindow {
+  Q_OBJECT
+ public:
+  explicit MainWindow(QWidget* parent = nullptr);
+  ~MainWindow() override;
+
+  TabControl* tab_control() const { return tabs_; }
+  QLineEdit* field(Field f) const { return edits_[index(f)]; }
+  const Calculator& calculator() const { return calculator_; }
+
+  // Shows the window so the whole tab control is visible: at its natural
+  // size where the screen allows, maximised where it does not.
+  void open();
+  // Menu bar plus the client area that holds the margin and the tab control.
+  QSize natural_size() const;
+
+ private:
+  void build_menus();
+
+  Calculator calculator_;
+  TabControl* tabs_ = nullptr;
+  FieldEdits edits_{};
+  std::unique_ptr<FieldMirror> mirror_;
+};
+
+}  // namespace vorbento

@@ -1,0 +1,86 @@
+#include "ui/page_builder.h"
+
+#include "ui/caption_label.h"
+#include "ui/fonts.h"
+#include "ui/label_layout.h"
+#include "ui/layout_table.h"
+
+namespace vorbento {
+
+namespace {
+
+QLabel* make_label(QWidget* page, const LabelBox& b) {
+  const LabelPlacement& p = *b.placement;
+  auto* label = new CaptionLabel(QString::fromUtf8(p.caption), page);
+  label->setFont(vorbento_font(p.points));
+  QPalette pal = label->palette();
+  pal.setColor(QPalette::Window, pal.color(QPalette::Button));
+  pal.setColor(QPalette::WindowText, pal.color(QPalette::ButtonText));
+  label->setPalette(pal);
+  // The label's box is painted by its backing (see build_page); the label
+  // itself only draws its text.
+  label->setAutoFillBackground(false);
+  label->setIndent(b.indent);
+  label->move(b.box.topLeft());
+  label->setFixedSize(b.box.size());
+  label->set_resumes(b.resumes);
+  return label;
+}
+
+QLineEdit* make_field(QWidget* page, const FieldPlacement& p) {
+  auto* edit = new QLineEdit(page);
+  const std::string_view name = vorbento::name(p.field);
+  edit->setObjectName(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+  edit->setAccessibleName(QString::fromUtf8(p.accessible_name));
+  edit->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  edit->setMaxLength(32767);  // the toolkit's largest: no limit of its own
+  edit->setFrame(true);
+  // The motor wheel's width keeps the window's own smaller font.
+  edit->setFont(vorbento_font(p.field == Field::lmk ? kWindowPointSize : kControlPointSize));
+  if (p.field == Field::a) {
+    QPalette pal = edit->palette();
+    pal.setColor(QPalette::Base, Qt::white);
+    edit->setPalette(pal);
+  }
+  const QRect box = p.box.pixels();
+  edit->move(box.topLeft());
+  edit->setFixedSize(box.size());
+  if (!is_input(p.field)) {
+    edit->setEnabled(false);  // results: shown, never typed into
+    edit->setFocusPolicy(Qt::NoFocus);
+  } else {
+    edit->setFocusPolicy(Qt::StrongFocus);
+  }
+  return edit;
+}
+
+// The opaque button-face box of a label, kept beneath every label's text.
+void make_backing(QWidget* page, const LabelBox& b) {
+  auto* backing = new QWidget(page);
+  QPalette pal = backing->palette();
+  pal.setColor(QPalette::Window, pal.color(QPalette::Button));
+  backing->setPalette(pal);
+  backing->setAutoFillBackground(true);
+  backing->setGeometry(b.box);
+  backing->setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+}  // namespace
+
+void build_page(QWidget* page, Page which, FieldEdits& edits) {
+  // Labels overlap: a subscript, numerator or exponent sits inside the box of
+  // the symbol or description it belongs to, in the blanks left for it. All
+  // boxes are painted first and all texts above them, so no opaque box hides
+  // another label's text.
+  const std::vector<LabelBox> boxes = label_boxes(which);
+  for (const LabelBox& b : boxes) make_backing(page, b);
+  for (const LabelBox& b : boxes) make_label(page, b);
+  for (const FieldPlacement& p : field_placements()) {
+    if (info(p.field).page != which) continue;
+    QLineEdit* edit = make_field(page, p);
+    edit->raise();
+    edits[index(p.field)] = edit;
+  }
+}
+
+}  // namespace vorbento

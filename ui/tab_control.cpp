@@ -1,0 +1,98 @@
+#include "ui/tab_control.h"
+
+#include <QKeySequence>
+#include <QPainter>
+#include <QShortcut>
+#include <QStyleOptionTabWidgetFrame>
+
+#include "ui/fonts.h"
+
+namespace vorbento {
+
+TabStrip::TabStrip(int strip_height, QWidget* parent) : QTabBar(parent), strip_height_(strip_height) {
+  setExpanding(false);
+  setUsesScrollButtons(false);
+  setElideMode(Qt::ElideNone);
+  setDrawBase(false);
+}
+
+QSize TabStrip::tabSizeHint(int index) const {
+  // Split the width so the tabs end flush with the right edge: 1015 px gives
+  // 338, 338 and 339.
+  const int n = count();
+  const int total = width();
+  const int left = total * index / n;
+  const int right = total * (index + 1) / n;
+  return {right - left, strip_height_};
+}
+
+TabControl::TabControl(QSize size, int strip_height, QWidget* parent)
+    : QWidget(parent), strip_height_(strip_height), strip_(new TabStrip(strip_height, this)) {
+  setFixedSize(size);
+  setFont(vorbento_font());
+  QPalette pal = palette();
+  pal.setColor(QPalette::Window, Qt::white);
+  pal.setColor(QPalette::WindowText, QColor(0, 0, 255));
+  setPalette(pal);
+  setAutoFillBackground(true);
+
+  strip_->setFont(vorbento_font());
+  strip_->setGeometry(0, 0, size.width(), strip_height);
+  strip_->setFocusPolicy(Qt::StrongFocus);
+  setFocusProxy(strip_);
+  setFocusPolicy(Qt::StrongFocus);
+  connect(strip_, &QTabBar::currentChanged, this, [this](int index) {
+    show_page(index);
+    emit current_changed(index);
+  });
+
+  // The toolkit's usual keys for the next and previous page, from anywhere on it.
+  auto add_key = [this](const QKeySequence& key, int delta) {
+    auto* s = new QShortcut(key, this);
+    s->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(s, &QShortcut::activated, this, [this, delta] { step_page(delta); });
+  };
+  add_key(QKeySequence(Qt::CTRL | Qt::Key_Tab), +1);
+  add_key(QKeySequence(Qt::CTRL | Qt::Key_PageDown), +1);
+  add_key(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), -1);
+  add_key(QKeySequence(Qt::CTRL | Qt::Key_PageUp), -1);
+}
+
+QWidget* TabControl::add_page(const QString& caption) {
+  auto* page = new QWidget(this);
+  page->setGeometry(rect());
+  pages_.push_back(page);
+  const int index = strip_->addTab(caption);
+  strip_->setTabTextColor(index, QColor(0, 0, 255));
+  strip_->setFixedWidth(width());  // tabSizeHint depends on the count
+  page->setVisible(index == strip_->currentIndex());
+  strip_->raise();
+  return page;
+}
+
+void TabControl::show_page(int index) {
+  // Show the new page before hiding the old, so that a focused field on the
+  // old page hands its focus on within the control.
+  for (int n = 0; n < count(); ++n)
+    if (n == index) page(n)->show();
+  for (int n = 0; n < count(); ++n)
+    if (n != index) page(n)->hide();
+}
+
+void TabControl::step_page(int delta) {
+  if (count() == 0) return;
+  set_current_index((current_index() + delta + count()) % count());
+}
+
+void TabControl::paintEvent(QPaintEvent*) {
+  // The page area's frame under the tab strip.
+  QPainter painter(this);
+  QStyleOptionTabWidgetFrame option;
+  option.initFrom(this);
+  option.rect = QRect(0, strip_height_ - 1, width(), height() - strip_height_ + 1);
+  option.shape = QTabBar::RoundedNorth;
+  option.tabBarSize = strip_->size();
+  style()->drawPrimitive(QStyle::PE_FrameTabWidget, &option, &painter, this);
+}
+
+}  // namespace vorbento
