@@ -25,6 +25,10 @@ const QRawFont& FormulaStyle::face(int level, bool italic) const {
 }
 
 SetText FormulaStyle::set(const QString& run, int level, bool italic) const {
+  // Every run is measured and drawn several times (and x and the minus sign
+  // for every item); outlines are costly to extract, so each is set once.
+  const QString key = QString::number(level) + (italic ? u'i' : u'u') + run;
+  if (const auto hit = set_cache_.constFind(key); hit != set_cache_.constEnd()) return *hit;
   const QRawFont& font = face(level, italic);
   const QList<quint32> glyphs = font.glyphIndexesForString(run);
   const QList<QPointF> advances = font.advancesForGlyphIndexes(glyphs, QRawFont::KernedAdvances);
@@ -36,6 +40,7 @@ SetText FormulaStyle::set(const QString& run, int level, bool italic) const {
     result.outline.addPath(font.pathForGlyph(glyphs[k]).translated(result.advance, 0));
     result.advance += advances[k].x();
   }
+  set_cache_.insert(key, result);
   return result;
 }
 

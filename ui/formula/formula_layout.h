@@ -5,6 +5,7 @@
 
 #include <QPainterPath>
 #include <QPointF>
+#include <QHash>
 #include <QRawFont>
 #include <QString>
 
@@ -48,6 +49,7 @@ class FormulaStyle {
   const QRawFont& face(int level, bool italic) const;
 
   QRawFont upright_body_, italic_body_, upright_script_, italic_script_;
+  mutable QHash<QString, SetText> set_cache_;
 };
 
 // The room an item takes: its advance width, and how far its ink reaches above

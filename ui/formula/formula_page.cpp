@@ -40,13 +40,29 @@ std::vector<RowPlacement> rows_in_column(std::span<const QStringView> rows, QSiz
 constexpr QSize kImage1Size{264, 524};
 constexpr QSize kImage2Size{526, 559};
 
-QLabel* picture(QWidget* frame, const char* name, const QImage& image, int left_twips, int top_twips) {
-  auto* label = new QLabel(frame);
+// A formula picture, typeset once, when it is first shown: the formula page
+// is seldom the first thing a user looks at, and typesetting both pictures
+// would otherwise add a third to the window's start-up.
+class FormulaPicture : public QLabel {
+ public:
+  FormulaPicture(QWidget* parent, QImage (*render)()) : QLabel(parent), render_(render) {}
+
+ protected:
+  void showEvent(QShowEvent* event) override {
+    if (pixmap().isNull()) setPixmap(QPixmap::fromImage(render_()));
+    QLabel::showEvent(event);
+  }
+
+ private:
+  QImage (*render_)();
+};
+
+QLabel* picture(QWidget* frame, const char* name, QImage (*render)(), QSize size, int left_twips, int top_twips) {
+  auto* label = new FormulaPicture(frame, render);
   label->setObjectName(QLatin1String(name));
-  label->setPixmap(QPixmap::fromImage(image));
   label->setScaledContents(false);
-  label->setGeometry(twips(left_twips), twips(top_twips), image.width(), image.height());
-  label->setFixedSize(image.size());
+  label->setGeometry(twips(left_twips), twips(top_twips), size.width(), size.height());
+  label->setFixedSize(size);
   return label;
 }
 
@@ -99,11 +115,11 @@ QWidget* build_formula_page(QWidget* parent) {
 
   CaptionedFrame* frame1 = frame(page, "Frame1", QStringLiteral("Fordulatszám, gyorulási idő és inercia számítások"),
                             frame_colours, 330, 810, 5595, 9195);
-  picture(frame1, "Image1", render_formula_image1(), 1320, 750);
+  picture(frame1, "Image1", render_formula_image1, kImage1Size, 1320, 750);
 
   CaptionedFrame* frame2 = frame(page, "Frame2", QStringLiteral("Szükséges forgatónyomaték és motorteljesítmények számítása"),
                             frame_colours, 6660, 810, 8205, 9195);
-  picture(frame2, "Image2", render_formula_image2(), 90, 780);
+  picture(frame2, "Image2", render_formula_image2, kImage2Size, 90, 780);
 
   auto* credit = new QLabel(QStringLiteral("Vorbento V 0.2 – hajtásméretező"), page);
   credit->setObjectName(QStringLiteral("Label12"));

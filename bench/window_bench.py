@@ -1,0 +1,45 @@
+#!/usr/bin/env python3
+"""Start-up, memory and keystroke-to-repaint figures of the real window.
+
+Run under a display, for example:  xvfb-run -a python3 bench/window_bench.py build/bin/window_probe
+Start-up is measured from just before the process is started to the moment
+its first frame has been painted; it is compared, run for run, with a plain Qt
+window holding as many line edits and labels (the toolkit's floor).
+"""
+import statistics
+import subprocess
+import sys
+import time
+
+
+def startup(probe, which):
+    t0 = time.time_ns()
+    out = subprocess.run([probe, "startup", which], capture_output=True, text=True, check=True).stdout
+    fields = dict(kv.split("=") for kv in out.split())
+    return ((int(fields["first_paint_ns"]) - t0) / 1e6, int(fields["rss_kib"]) / 1024, int(fields["hwm_kib"]) / 1024)
+
+
+def main():
+    probe = sys.argv[1] if len(sys.argv) > 1 else "build/bin/window_probe"
+    runs = int(sys.argv[2]) if len(sys.argv) > 2 else 15
+    for which in ("floor", "vorbento"):  # warm the file cache
+        startup(probe, which)
+    results = {"floor": [], "vorbento": []}
+    for _ in range(runs):
+        for which in results:  # alternate, so both see the same machine load
+            results[which].append(startup(probe, which))
+
+    def med(which, k):
+        return statistics.median(r[k] for r in results[which])
+
+    print(f"start-up to first paint, median of {runs} runs each:")
+    for which in results:
+        print(f"  {which:9s} {med(which, 0):7.1f} ms   rss {med(which, 1):6.1f} MiB   peak rss {med(which, 2):6.1f} MiB")
+    print(f"  ratio vorbento/floor: start-up {med('vorbento', 0) / med('floor', 0):.2f}x, "
+          f"rss +{med('vorbento', 1) - med('floor', 1):.1f} MiB, peak rss +{med('vorbento', 2) - med('floor', 2):.1f} MiB")
+    keys = subprocess.run([probe, "keys"], capture_output=True, text=True, check=True).stdout.strip()
+    print("keystroke to repaint of the edited field:", keys)
+
+
+if __name__ == "__main__":
+    main()

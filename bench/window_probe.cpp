@@ -1,0 +1,169 @@
+// Start-up and keystroke probes of the real window, for bench/window_bench.py.
+//
+//   window_probe startup vorbento   the calculator's window
+//   window_probe startup floor      a plain Qt window with as many line edits
+//                                   and labels: what the toolkit costs anyway
+//   window_probe keys               keystroke to repaint over a typing session
+//
+// "startup" prints "first_paint_ns=<CLOCK_REALTIME> rss_kib=<VmRSS> hwm_kib=<VmHWM>"
+// once the first frame of the window has been painted and flushed, then quits;
+// the caller takes its own clock before starting the process.
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QTabWidget>
+#include <QTest>
+#include <QTimer>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <ctime>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "bench/typing_session.h"
+#include "ui/main_window.h"
+
+namespace {
+
+long status_kib(const char* key) {
+  std::ifstream status("/proc/self/status");
+  std::string k;
+  long v = 0;
+  while (status >> k) {
+    if (k == key) {
+      status >> v;
+      return v;
+    }
+    status.ignore(1 << 12, '\n');
+  }
+  return -1;
+}
+
+long long realtime_ns() {
+  timespec ts{};
+  clock_gettime(CLOCK_REALTIME, &ts);
+  return static_cast<long long>(ts.tv_sec) * 1'000'000'000LL + ts.tv_nsec;
+}
+
+// Fires once after the first paint of `w` has been handled (and flushed).
+class FirstPaint : public QObject {
+ public:
+  explicit FirstPaint(QWidget* w) { w->installEventFilter(this); }
+  bool eventFilter(QObject*, QEvent* e) override {
+    if (e->type() == QEvent::Paint && !seen_) {
+      seen_ = true;
+      QTimer::singleShot(0, [] {
+        std::printf("first_paint_ns=%lld rss_kib=%ld hwm_kib=%ld\n", realtime_ns(), status_kib("VmRSS:"),
+                    status_kib("VmHWM:"));
+        std::fflush(stdout);
+        QCoreApplication::quit();
+      });
+    }
+    return false;
+  }
+
+ private:
+  bool seen_ = false;
+};
+
+// The toolkit's floor: a main window with a menu bar, three tabs, 54 line
+// edits and 215 labels, nothing else.
+QMainWindow* floor_window() {
+  auto* w = new QMainWindow;
+  w->menuBar()->addMenu(QStringLiteral("Fájl"))->addAction(QStringLiteral("Mentés"));
+  auto* tabs = new QTabWidget;
+  QWidget* pages[2] = {new QWidget, new QWidget};
+  for (int n = 0; n < 215; ++n) {
+    auto* l = new QLabel(QStringLiteral("(m) az orsó átmérője"), pages[n % 2]);
+    l->setGeometry(10 + (n / 20) * 90, 10 + (n % 20) * 30, 88, 17);
+  }
+  for (int n = 0; n < 54; ++n) {
+    auto* e = new QLineEdit(QStringLiteral("0.0000190170"), pages[n < 33 ? 0 : 1]);
+    e->setGeometry(60 + (n / 20) * 90, 25 + (n % 20) * 30, 53, 24);
+  }
+  tabs->addTab(pages[0], QStringLiteral("Bemenő adatok"));
+  tabs->addTab(pages[1], QStringLiteral("Kimenő adatok"));
+  tabs->addTab(new QWidget, QStringLiteral("Felhasznált Képletek"));
+  w->setCentralWidget(tabs);
+  w->resize(1019, 720);
+  return w;
+}
+
+int startup(const std::string& which) {
+  QMainWindow* w = nullptr;
+  if (which == "floor") {
+    w = floor_window();
+    w->show();
+  } else {
+    auto* v = new vorbento::MainWindow;
+    v->open();
+    w = v;
+  }
+  FirstPaint probe(w);
+  const int rc = QApplication::exec();
+  delete w;
+  return rc;
+}
+
+// Counts paints of one widget.
+class PaintCounter : public QObject {
+ public:
+  int paints = 0;
+  bool eventFilter(QObject*, QEvent* e) override {
+    if (e->type() == QEvent::Paint) ++paints;
+    return false;
+  }
+};
+
+// Every input field cleared with Backspace and typed back, key by key; each
+// key timed from its press to the repaint of the edited field.
+int keys() {
+  vorbento::MainWindow window;
+  window.open();
+  if (!QTest::qWaitForWindowExposed(&window)) return 1;
+  std::vector<double> ms;
+  for (std::size_t n = 0; n < vorbento::kInputFieldCount; ++n) {
+    QLineEdit* edit = window.field(vorbento::field_at(n));
+    edit->setFocus();
+    edit->end(false);
+    const QString full = edit->text();
+    std::vector<std::pair<Qt::Key, QString>> strokes;
+    for (int k = 0; k < full.size(); ++k) strokes.emplace_back(Qt::Key_Backspace, QString());
+    for (QChar c : full) strokes.emplace_back(Qt::Key_unknown, QString(c));
+    PaintCounter counter;
+    edit->installEventFilter(&counter);
+    for (const auto& [key, text] : strokes) {
+      const int before = counter.paints;
+      const auto t0 = std::chrono::steady_clock::now();
+      if (key == Qt::Key_Backspace) {
+        QTest::keyClick(edit, Qt::Key_Backspace);
+      } else {
+        QTest::keyClicks(edit, text);
+      }
+      while (counter.paints == before) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+      const auto t1 = std::chrono::steady_clock::now();
+      ms.push_back(std::chrono::duration<double, std::milli>(t1 - t0).count());
+    }
+    edit->removeEventFilter(&counter);
+  }
+  std::sort(ms.begin(), ms.end());
+  std::printf("keystrokes=%zu median_ms=%.3f p95_ms=%.3f worst_ms=%.3f\n", ms.size(), ms[ms.size() / 2],
+              ms[ms.size() * 95 / 100], ms.back());
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  QApplication app(argc, argv);
+  const std::string mode = argc > 1 ? argv[1] : "";
+  if (mode == "startup" && argc > 2) return startup(argv[2]);
+  if (mode == "keys") return keys();
+  std::fprintf(stderr, "usage: window_probe startup vorbento|floor | window_probe keys\n");
+  return 2;
+}
