@@ -24,6 +24,7 @@ class MainWindow : public QMainWindow {
   TabControl* tab_control() const { return tabs_; }
   QLineEdit* field(Field f) const { return edits_[index(f)]; }
   const Calculator& calculator() const { return calculator_; }
+  Calculator& calculator() { return calculator_; }
 
   // Shows the window so the whole tab control is visible: at its natural
   // size where the screen allows, maximised where it does not.
