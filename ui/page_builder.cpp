@@ -38,8 +38,11 @@ QLineEdit* make_field(QWidget* page, const FieldPlacement& p) {
   // The motor wheel's width keeps the window's own smaller font.
   edit->setFont(vorbento_font(p.field == Field::lmk ? kWindowPointSize : kControlPointSize));
   if (p.field == Field::a) {
+    // The acceleration field is white whatever the desktop's colours; its
+    // text is set black with it so it stays readable on a dark desktop too.
     QPalette pal = edit->palette();
     pal.setColor(QPalette::Base, Qt::white);
+    pal.setColor(QPalette::Text, Qt::black);
     edit->setPalette(pal);
   }
   const QRect box = p.box.pixels();

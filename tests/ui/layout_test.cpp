@@ -187,7 +187,10 @@ class LayoutTest : public QObject {
     QVERIFY(edit->hasFrame());
     QCOMPARE(edit->maxLength(), 32767);
     QVERIFY(!edit->accessibleName().isEmpty());
-    if (f == Field::a) QCOMPARE(edit->palette().color(QPalette::Base), QColor(Qt::white));
+    if (f == Field::a) {
+      QCOMPARE(edit->palette().color(QPalette::Base), QColor(Qt::white));
+      QCOMPARE(edit->palette().color(QPalette::Text), QColor(Qt::black));
+    }
     // Results are shown, never edited.
     QCOMPARE(edit->isEnabled(), is_input(f));
     QCOMPARE(edit->focusPolicy(), is_input(f) ? Qt::StrongFocus : Qt::NoFocus);

@@ -255,6 +255,23 @@ class WindowTest : public QObject {
     QVERIFY(window_->isVisible());
   }
 
+  // The whole tab control shows: at its natural size where the screen has
+  // room, maximised where it has not (the offscreen screen is 800 x 600).
+  void opens_showing_the_whole_tab_control() {
+    MainWindow w;
+    w.open();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    const QRect available = w.screen()->availableGeometry();
+    const QSize natural = w.natural_size();
+    if (available.width() >= natural.width() + 16 && available.height() >= natural.height() + 40) {
+      QVERIFY(!w.isMaximized());
+      QCOMPARE(w.size(), natural);
+      QVERIFY(w.centralWidget()->rect().contains(w.tab_control()->geometry()));
+    } else {
+      QVERIFY(w.isMaximized());
+    }
+  }
+
   void a_long_text_scrolls_inside_its_field() {
     QLineEdit* edit = field(Field::lorso);
     const QSize size = edit->size();
