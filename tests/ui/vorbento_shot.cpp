@@ -1,8 +1,8 @@
 // Renders the window once per page into PNG files, without a display:
 //   vorbento-shot [directory] [scale]
-// writes directory/vorbento-page0.png, -page1.png and -page2.png (the README
-// screenshot and a way to check the look by eye). A scale of 2 renders as a
-// high-DPI screen would.
+// writes directory/screenshot-input.png, -output.png and -formulas.png, the
+// README's pictures (`vorbento-shot docs` renews them) and a way to check the
+// look by eye. A scale of 2 renders as a high-DPI screen would.
 #include <QApplication>
 #include <QDir>
 #include <QPixmap>
@@ -26,10 +26,11 @@ int main(int argc, char* argv[]) {
   // smaller than the window.
   window.resize(window.natural_size());
   window.show();
-  for (int page = 0; page < window.tab_control()->count(); ++page) {
+  const char* const names[] = {"input", "output", "formulas"};
+  for (int page = 0; page < window.tab_control()->count() && page < 3; ++page) {
     window.tab_control()->set_current_index(page);
     QApplication::processEvents();
-    const QString path = dir.filePath(QStringLiteral("vorbento-page%1.png").arg(page));
+    const QString path = dir.filePath(QStringLiteral("screenshot-%1.png").arg(QString::fromLatin1(names[page])));
     if (!window.grab().save(path)) {
       std::fprintf(stderr, "vorbento-shot: cannot write %s\n", qPrintable(path));
       return EXIT_FAILURE;
