@@ -7,9 +7,7 @@
 #include "ui/fonts.h"
 #include "ui/layout_table.h"
 #include "ui/tab_control.h"
-#ifdef VORBENTO_HAVE_FORMULA_PAGE
 #include "ui/formula/formula_page.h"
-#endif
 
 namespace vorbento {
 
@@ -46,12 +44,8 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   build_page(tabs_->add_page(QStringLiteral("Bemenő adatok")), Page::input, edits_);
   build_page(tabs_->add_page(QStringLiteral("Kimenő adatok")), Page::output, edits_);
   QWidget* formulas = tabs_->add_page(QStringLiteral("Felhasznált Képletek"));
-#ifdef VORBENTO_HAVE_FORMULA_PAGE
-  QWidget* content = build_formula_page(formulas);
-  content->setGeometry(formulas->rect());
-#else
-  (void)formulas;
-#endif
+  // Its content is laid out in tab-control coordinates, as the other pages.
+  build_formula_page(formulas)->setGeometry(formulas->rect());
   tabs_->set_current_index(0);
 
   // The tab control first, then the input fields by their tab index; after the
@@ -67,7 +61,6 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   mirror_ = std::make_unique<FieldMirror>(calculator_, edits_);
   connect(tabs_, &TabControl::current_changed, this, [this] { calculator_.tab_changed(); });
 
-  setMinimumSize(160, 120);
   tabs_->setFocus();
 }
 

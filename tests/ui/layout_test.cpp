@@ -9,6 +9,7 @@
 #include <QTest>
 
 #include <memory>
+#include <tuple>
 #include <vector>
 
 #include "offscreen_test_main.h"
@@ -144,6 +145,14 @@ class LayoutTest : public QObject {
     QCOMPARE(tabs()->current_index(), 0);
     // Pages span the whole control: their children use its coordinates.
     for (int n = 0; n < 3; ++n) QCOMPARE(tabs()->page(n)->geometry(), QRect(0, 0, 1015, 691));
+    // The formula page's frames land where its own layout puts them, counted
+    // from the tab control's corner like everything else.
+    for (const auto& [name, twip_x, twip_y] : {std::tuple{"Frame1", 330, 810}, std::tuple{"Frame2", 6660, 810}}) {
+      auto* frame = tabs()->page(2)->findChild<QWidget*>(QString::fromLatin1(name));
+      QVERIFY2(frame, name);
+      QCOMPARE(frame->mapTo(tabs(), QPoint(0, 0)), QPoint(twips(twip_x), twips(twip_y)));
+    }
+    QVERIFY(tabs()->page(2)->findChild<QWidget*>(QStringLiteral("Label12")));
   }
 
   void menus() {
