@@ -11,10 +11,11 @@ namespace vorbento {
 inline constexpr double kControlPointSize = 9.75;
 inline constexpr double kWindowPointSize = 8.25;
 
-// Liberation Sans Narrow (Debian package fonts-liberation), loaded from its file
-// so that the toolkit's machine-dependent default never stands in for it. It is
-// narrow enough for every caption to fit its fixed box and carries the Central
-// European letters ("ő", "ű") and "µ".
+// Liberation Sans Narrow (Debian package fonts-liberation): the installed
+// family, or else registered from its file, so that the toolkit's
+// machine-dependent default never stands in for it. It is narrow enough for
+// every caption to fit its fixed box and carries the Central European letters
+// ("ő", "ű") and "µ".
 //
 // The size is set in pixels (points at 96 dpi): the boxes are laid out in
 // device-independent pixels, so a desktop with another font DPI must not grow
