@@ -26,6 +26,7 @@
 #include <vector>
 
 #include "bench/typing_session.h"
+#include "ui/app_style.h"
 #include "ui/main_window.h"
 
 namespace {
@@ -161,6 +162,7 @@ int keys() {
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
+  vorbento::apply_application_style();  // the floor window gets the same style
   const std::string mode = argc > 1 ? argv[1] : "";
   if (mode == "startup" && argc > 2) return startup(argv[2]);
   if (mode == "keys") return keys();

@@ -3,14 +3,15 @@
 #pragma once
 
 #include <QApplication>
-#include <QStyleFactory>
 #include <QTest>
+
+#include "ui/app_style.h"
 
 #define VORBENTO_OFFSCREEN_TEST_MAIN(TestClass)                                            \
   int main(int argc, char* argv[]) {                                                       \
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen"); \
     QApplication app(argc, argv);                                                          \
-    if (QStyle* style = QStyleFactory::create(QStringLiteral("Fusion"))) QApplication::setStyle(style); \
+    vorbento::apply_application_style();                                                   \
     TestClass test;                                                                        \
     return QTest::qExec(&test, argc, argv);                                                \
   }

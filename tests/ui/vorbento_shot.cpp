@@ -6,11 +6,11 @@
 #include <QApplication>
 #include <QDir>
 #include <QPixmap>
-#include <QStyleFactory>
 
 #include <cstdio>
 #include <cstdlib>
 
+#include "ui/app_style.h"
 #include "ui/main_window.h"
 #include "ui/tab_control.h"
 
@@ -18,7 +18,7 @@ int main(int argc, char* argv[]) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   if (argc > 2) qputenv("QT_SCALE_FACTOR", argv[2]);
   QApplication app(argc, argv);
-  if (QStyle* style = QStyleFactory::create(QStringLiteral("Fusion"))) QApplication::setStyle(style);
+  vorbento::apply_application_style();
 
   const QDir dir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
   vorbento::MainWindow window;
