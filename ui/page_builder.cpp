@@ -1,5 +1,11 @@
 #include "ui/page_builder.h"
 
+#include <QPaintEvent>
+#include <QPainter>
+
+#include <utility>
+#include <vector>
+
 #include "ui/caption_label.h"
 #include "ui/fonts.h"
 #include "ui/label_layout.h"
@@ -9,14 +15,11 @@ namespace vorbento {
 
 namespace {
 
-QLabel* make_label(QWidget* page, const LabelBox& b) {
+QLabel* make_label(QWidget* page, const LabelBox& b, const QPalette& colours) {
   const LabelPlacement& p = *b.placement;
   auto* label = new CaptionLabel(QString::fromUtf8(p.caption), page);
   label->setFont(vorbento_font(p.points));
-  QPalette pal = label->palette();
-  pal.setColor(QPalette::Window, pal.color(QPalette::Button));
-  pal.setColor(QPalette::WindowText, pal.color(QPalette::ButtonText));
-  label->setPalette(pal);
+  label->setPalette(colours);
   // The label's box is painted by its backing (see build_page); the label
   // itself only draws its text.
   label->setAutoFillBackground(false);
@@ -57,16 +60,27 @@ QLineEdit* make_field(QWidget* page, const FieldPlacement& p) {
   return edit;
 }
 
-// The opaque button-face box of a label, kept beneath every label's text.
-void make_backing(QWidget* page, const LabelBox& b) {
-  auto* backing = new QWidget(page);
-  QPalette pal = backing->palette();
-  pal.setColor(QPalette::Window, pal.color(QPalette::Button));
-  backing->setPalette(pal);
-  backing->setAutoFillBackground(true);
-  backing->setGeometry(b.box);
-  backing->setAttribute(Qt::WA_TransparentForMouseEvents);
-}
+// The opaque button-face boxes of all labels of a page, one widget beneath
+// every label's text (one widget per box would double the page's widgets and
+// a good part of the window's start-up).
+class LabelBackings : public QWidget {
+ public:
+  LabelBackings(QWidget* page, std::vector<QRect> boxes) : QWidget(page), boxes_(std::move(boxes)) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setGeometry(page->rect());
+  }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override {
+    QPainter painter(this);
+    const QColor face = palette().color(QPalette::Button);
+    for (const QRect& box : boxes_)
+      if (box.intersects(event->rect())) painter.fillRect(box, face);
+  }
+
+ private:
+  std::vector<QRect> boxes_;
+};
 
 }  // namespace
 
@@ -76,8 +90,13 @@ void build_page(QWidget* page, Page which, FieldEdits& edits) {
   // boxes are painted first and all texts above them, so no opaque box hides
   // another label's text.
   const std::vector<LabelBox> boxes = label_boxes(which);
-  for (const LabelBox& b : boxes) make_backing(page, b);
-  for (const LabelBox& b : boxes) make_label(page, b);
+  std::vector<QRect> rects;
+  for (const LabelBox& b : boxes) rects.push_back(b.box);
+  new LabelBackings(page, std::move(rects));
+  QPalette colours = page->palette();
+  colours.setColor(QPalette::Window, colours.color(QPalette::Button));
+  colours.setColor(QPalette::WindowText, colours.color(QPalette::ButtonText));
+  for (const LabelBox& b : boxes) make_label(page, b, colours);
   for (const FieldPlacement& p : field_placements()) {
     if (info(p.field).page != which) continue;
     QLineEdit* edit = make_field(page, p);
