@@ -15,33 +15,19 @@ struct Gap {
   qsizetype end = -1;    // the first character after the blanks
 };
 
-// The k-th run of at least two blanks; start -1 if there is none.
-Gap find_gap(const QString& caption, int k) {
+// The k-th run of at least `min_length` copies of `c` in the caption: runs of
+// two or more blanks leave room for an inset, runs of three or more dashes are
+// fraction bars. Start -1 if there is none.
+Gap find_run(const QString& caption, QChar c, qsizetype min_length, int k) {
   qsizetype n = 0;
   while (n < caption.size()) {
-    if (caption[n] != u' ') {
+    if (caption[n] != c) {
       ++n;
       continue;
     }
     qsizetype end = n;
-    while (end < caption.size() && caption[end] == u' ') ++end;
-    if (end - n >= 2 && k-- == 0) return {n, end};
-    n = end;
-  }
-  return {};
-}
-
-// The k-th run of at least three dashes (a fraction bar); start -1 if none.
-Gap find_dash_run(const QString& caption, int k) {
-  qsizetype n = 0;
-  while (n < caption.size()) {
-    if (caption[n] != u'-') {
-      ++n;
-      continue;
-    }
-    qsizetype end = n;
-    while (end < caption.size() && caption[end] == u'-') ++end;
-    if (end - n >= 3 && k-- == 0) return {n, end};
+    while (end < caption.size() && caption[end] == c) ++end;
+    if (end - n >= min_length && k-- == 0) return {n, end};
     n = end;
   }
   return {};
@@ -78,7 +64,7 @@ std::vector<LabelBox> label_boxes(Page page) {
     // its bar,
     // and the other parts keep their places relative to it.
     for (int run = 0;; ++run) {
-      const Gap dashes = find_dash_run(caption, run);
+      const Gap dashes = find_run(caption, u'-', 3, run);
       if (dashes.start < 0) break;
       std::vector<LabelBox*> parts;
       for (LabelBox& b : boxes)
@@ -100,7 +86,7 @@ std::vector<LabelBox> label_boxes(Page page) {
     std::sort(insets.begin(), insets.end(),
               [](const LabelBox* l, const LabelBox* r) { return l->box.left() < r->box.left(); });
     for (std::size_t k = 0; k < insets.size(); ++k) {
-      const Gap gap = find_gap(caption, static_cast<int>(k));
+      const Gap gap = find_run(caption, u' ', 2, static_cast<int>(k));
       if (gap.start < 0) break;
       LabelBox& inset = *insets[k];
       const double end = metrics.horizontalAdvance(caption.left(gap.start));
