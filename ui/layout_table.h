@@ -43,6 +43,9 @@ struct FieldPlacement {
   Field field;
   TwipBox box;
   int tab_index;                // 1..33 on the input page; 0 for the output fields
+  // UTF-8, the symbol with its subscript after "_" ("n_mG0", "d_mk"), as the
+  // page's labels write it, for texts that name a field (Greek letters as such).
+  const char* symbol;
   const char* accessible_name;  // UTF-8, what a screen reader announces
 };
 
