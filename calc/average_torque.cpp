@@ -12,10 +12,14 @@ constexpr Fields kCycleInputs{tg0, tg1, tc};
 constexpr Fields kRefreshForTg1{tc, mgyg1, tgyg1, meg1, tg1, mlg1, tlg1, mgyg0, tgyg0, meg0, tg0, mlg0, tlg0};
 constexpr Fields kRefreshForTc{mgyg1, tgyg1, meg1, tg1, mlg1, tlg1, mgyg0, tgyg0, meg0, tg0, mlg0, tlg0, tc};
 
-// Every phase needs a positive torque and duration, and the cycle a positive
-// time. The braking torques are squared, so a negative one (a load that brakes
-// by itself) still counts.
-constexpr Fields kPositive{mgyg1, tgyg1, meg1, tg1, mgyg0, tgyg0, meg0, tg0, tlg0, tc};
+// Every phase needs a positive torque and a positive acceleration and braking
+// time, and the cycle a positive time. The braking torques are squared, so a
+// negative one (a load that brakes by itself) still counts; a cycle may have
+// no constant-speed phase (tg1 or tg0 of 0: accelerate and brake only).
+constexpr Fields kPositive{mgyg1, tgyg1, meg1, mgyg0, tgyg0, meg0, tlg0, tc};
+constexpr Fields kNonnegative{tg1, tg0};
+// What the average is computed from, the G1 braking time by its text.
+constexpr Fields kUses{mgyg1, tgyg1, meg1, tg1, mlg1, tlg1, mgyg0, tgyg0, meg0, tg0, mlg0, tlg0, tc};
 
 void run(FieldStore& s, Trigger trigger, const Fields& reload) {
   if (trigger && s.text(*trigger).empty()) return;
@@ -27,6 +31,7 @@ void run(FieldStore& s, Trigger trigger, const Fields& reload) {
 
   bool guard = *load_g0 > 0.0 && *brake_time_g1 > 0.0;
   for (Field f : kPositive) guard = guard && s.value(f) > 0.0f;
+  for (Field f : kNonnegative) guard = guard && s.value(f) >= 0.0f;
   if (guard) {
     const Values v{s};
     const double a = *brake_time_g1 * (v[mlg1] * v[mlg1]);
@@ -38,6 +43,7 @@ void run(FieldStore& s, Trigger trigger, const Fields& reload) {
     sum = sum + (v[mlg0] * v[mlg0]) * v[tlg0];
     const double mean_square = sum / v[tc];
     if (!store_result(s, matlag, std::sqrt(mean_square))) return;
+    s.record(matlag, kUses);
   }
   s.write(matlag, format(s.value(matlag), Format::fixed8));
 }

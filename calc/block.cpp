@@ -40,13 +40,20 @@ bool store_result(FieldStore& s, Field result, double value) {
   return true;
 }
 
+void follows_from_start(StartBasis& basis, const BlockDef& b) {
+  for (Field w : b.writes) basis[index(w)] = uses(b);
+}
+
 void run_block(FieldStore& s, const BlockDef& b) {
   if (!texts_present(s, b.check)) return;
   if (!convert_all(s, b.read)) return;
   bool guard = true;
   for (Field f : b.positive) guard = guard && s.value(f) > 0.0f;
   for (Field f : b.nonnegative) guard = guard && s.value(f) >= 0.0f;
-  if (guard && !store_result(s, b.result, b.formula(Values{s}))) return;
+  if (guard) {
+    if (!store_result(s, b.result, b.formula(Values{s}))) return;
+    for (Field w : b.writes) s.record(w, uses(b));
+  }
   // Written also when the guard failed: the field then shows the working value
   // as the last computation or conversion of any handler left it. Formatted
   // once: the acceleration and braking times of a speed must read the same,

@@ -3,29 +3,13 @@
 #pragma once
 
 #include <array>
-#include <cstddef>
-#include <initializer_list>
+#include <optional>
 #include <string>
 
+#include "core/field_list.h"
 #include "core/field_store.h"
 
 namespace vorbento {
-
-// A short fixed list of fields (the longest, a refresh of the cycle, has 13).
-class Fields {
- public:
-  constexpr Fields() = default;
-  constexpr Fields(std::initializer_list<Field> list) {
-    for (Field f : list) items_[count_++] = f;
-  }
-  constexpr const Field* begin() const { return items_.data(); }
-  constexpr const Field* end() const { return items_.data() + count_; }
-  constexpr bool empty() const { return count_ == 0; }
-
- private:
-  std::array<Field, 16> items_{};
-  std::size_t count_ = 0;
-};
 
 enum class Format { fixed2, fixed7, fixed8, fixed10, short_form };
 
@@ -46,7 +30,19 @@ struct BlockDef {
   Field result;
   Fields writes;       // each written, in order, with the result's text
   Format format;
+  // The fields the formula reads, when that is not exactly the read list: a
+  // result follows these (the ratio block converts i but computes from h,
+  // nmg0 and vg0).
+  Fields uses{};
 };
+
+// What a block's result is computed from.
+constexpr const Fields& uses(const BlockDef& b) { return b.uses.empty() ? b.read : b.uses; }
+
+// The results whose initial texts follow from the initial inputs, as each
+// unit's blocks compute them.
+using StartBasis = std::array<std::optional<Fields>, kFieldCount>;
+void follows_from_start(StartBasis& basis, const BlockDef& b);
 
 // Runs one block; a conversion or arithmetic failure ends it unwritten.
 void run_block(FieldStore& s, const BlockDef& b);

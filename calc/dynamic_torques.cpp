@@ -44,6 +44,11 @@ constexpr BlockDef kPgylg1{{nmg1, jossz, tgyg1}, {nmg1, jossz, tgyg1}, {nmg1, jo
 
 }  // namespace
 
+void follow_from_start(StartBasis& basis) {
+  // The accelerating torque at G1 was never recomputed for the initial inputs.
+  for (const BlockDef* b : {&kMgyg0, &kMlg0, &kMlg1, &kPgylg0, &kPgylg1}) follows_from_start(basis, *b);
+}
+
 void mgyg0_block(FieldStore& s, Trigger) { run_block(s, kMgyg0); }
 void mgyg1_block(FieldStore& s, Trigger) { run_block(s, kMgyg1); }
 void mlg0_block(FieldStore& s, Trigger) { run_block(s, kMlg0); }

@@ -2,6 +2,7 @@
 // it to standstill.
 #pragma once
 
+#include "calc/block.h"
 #include "core/field_store.h"
 
 namespace vorbento::dynamic_torques {
@@ -20,5 +21,9 @@ void pgylg1_block(FieldStore&, Trigger);
 // recomputed even without inertia (it is then minus the load torque).
 void mgyg0_block_time_only(FieldStore&, Trigger);
 void mlg1_block_without_inertia(FieldStore&, Trigger);
+
+// Marks the results of this unit whose initial texts its blocks reproduce
+// from the initial inputs.
+void follow_from_start(StartBasis& basis);
 
 }  // namespace vorbento::dynamic_torques

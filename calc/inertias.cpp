@@ -59,9 +59,16 @@ std::optional<double> convert_lead_and_mass(FieldStore& s) {
   return convert_narrowed(s, m);
 }
 
+constexpr Fields kMassUses{h, m};
+
 void write_mass_inertia(FieldStore& s) { s.write(jtomeg, format(s.value(jtomeg), Format::fixed10)); }
 
 }  // namespace
+
+void follow_from_start(StartBasis& basis) {
+  for (const BlockDef* b : {&kMotorWheel, &kScrewWheel, &kCoupling, &kScrew, &kTotal}) follows_from_start(basis, *b);
+  basis[index(jtomeg)] = kMassUses;
+}
 
 void motor_wheel_block(FieldStore& s, Trigger) { run_block(s, kMotorWheel); }
 void screw_wheel_block(FieldStore& s, Trigger) { run_block(s, kScrewWheel); }
@@ -75,6 +82,7 @@ void mass_block_for_mass(FieldStore& s, Trigger) {
   // No guard: a mass of 0 gives 0, a negative mass a negative inertia.
   const double lead = static_cast<double>(s.value(h));
   if (!store_result(s, jtomeg, *mass * ((lead / kTwoPi) * (lead / kTwoPi)))) return;
+  s.record(jtomeg, kMassUses);
   write_mass_inertia(s);
 }
 
@@ -82,7 +90,10 @@ void mass_block_for_lead(FieldStore& s, Trigger) {
   if (!convert_lead_and_mass(s)) return;
   const double lead = static_cast<double>(s.value(h));
   const double mass = static_cast<double>(s.value(m));
-  if (lead > 0.0 && mass > 0.0 && !store_result(s, jtomeg, ((lead / kTwoPi) * (lead / kTwoPi)) * mass)) return;
+  if (lead > 0.0 && mass > 0.0) {
+    if (!store_result(s, jtomeg, ((lead / kTwoPi) * (lead / kTwoPi)) * mass)) return;
+    s.record(jtomeg, kMassUses);
+  }
   write_mass_inertia(s);
 }
 

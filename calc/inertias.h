@@ -1,6 +1,7 @@
 // Moments of inertia of the rotating parts and their total at the motor shaft.
 #pragma once
 
+#include "calc/block.h"
 #include "core/field_store.h"
 
 namespace vorbento::inertias {
@@ -18,5 +19,9 @@ void mass_block_for_mass(FieldStore&, Trigger);
 void mass_block_for_lead(FieldStore&, Trigger);
 // jossz: screw-side inertias over the ratio squared, plus the motor side.
 void total_block(FieldStore&, Trigger);
+
+// Marks the results of this unit whose initial texts its blocks reproduce
+// from the initial inputs.
+void follow_from_start(StartBasis& basis);
 
 }  // namespace vorbento::inertias

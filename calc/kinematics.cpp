@@ -24,17 +24,25 @@ constexpr BlockDef kTgyg0{{a, vg0}, {vg0, a}, {vg0, a}, {}, accel_time_g0, tgyg0
 constexpr BlockDef kNmg1{{vg1, vg0, nmg0}, {vg1, vg0, nmg0}, {vg1, vg0, nmg0}, {}, motor_speed_g1, nmg1, {nmg1}, Format::fixed2};
 
 // The ratio block also converts i's own text, which its formula does not use.
-constexpr BlockDef kIShort{{nmg0, vg0, h}, {nmg0, vg0, i, h}, {vg0, h, nmg0}, {}, ratio, i, {i}, Format::short_form};
-constexpr BlockDef kIFixed10{{nmg0, vg0, h}, {nmg0, vg0, i, h}, {vg0, h, nmg0}, {}, ratio, i, {i}, Format::fixed10};
+constexpr Fields kRatioUses{h, nmg0, vg0};
+constexpr BlockDef kIShort{{nmg0, vg0, h}, {nmg0, vg0, i, h}, {vg0, h, nmg0}, {}, ratio, i, {i}, Format::short_form,
+                           kRatioUses};
+constexpr BlockDef kIFixed10{{nmg0, vg0, h}, {nmg0, vg0, i, h}, {vg0, h, nmg0}, {}, ratio, i, {i}, Format::fixed10,
+                             kRatioUses};
 
 // The motor-speed block does not convert nmg0's text: with a failed guard it
 // writes back the working value as the last handler left it.
 constexpr BlockDef kNmg0Short{{i, vg0, h}, {vg0, i, h}, {vg0, i, h}, {}, motor_speed_g0, nmg0, {nmg0}, Format::short_form};
 constexpr BlockDef kNmg0Fixed10{{i, vg0, h}, {vg0, i, h}, {vg0, i, h}, {}, motor_speed_g0, nmg0, {nmg0}, Format::fixed10};
 
-constexpr BlockDef kIFromValues{{}, {}, {vg0, h, nmg0}, {}, ratio, i, {i}, Format::short_form};
+constexpr BlockDef kIFromValues{{}, {}, {vg0, h, nmg0}, {}, ratio, i, {i}, Format::short_form, kRatioUses};
 
 }  // namespace
+
+void follow_from_start(StartBasis& basis) {
+  follows_from_start(basis, kTgyg1);
+  follows_from_start(basis, kTgyg0);
+}
 
 void tgyg1_block(FieldStore& s, Trigger) { run_block(s, kTgyg1); }
 void tgyg0_block(FieldStore& s, Trigger) { run_block(s, kTgyg0); }

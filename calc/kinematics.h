@@ -1,6 +1,7 @@
 // Speeds, ratio and acceleration times: the kinematics of the axis.
 #pragma once
 
+#include "calc/block.h"
 #include "core/field_store.h"
 
 namespace vorbento::kinematics {
@@ -18,5 +19,9 @@ void nmg0_block_fixed10(FieldStore&, Trigger);
 // The ratio from the working values the earlier steps of the vg0 handler
 // converted, without reading any text.
 void i_from_working_values(FieldStore&, Trigger);
+
+// Marks the results of this unit whose initial texts its blocks reproduce
+// from the initial inputs.
+void follow_from_start(StartBasis& basis);
 
 }  // namespace vorbento::kinematics

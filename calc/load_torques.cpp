@@ -26,11 +26,18 @@ constexpr Fields kLoadInputs{u, g, m, f, h, q, i};
 constexpr Fields kPositive{u, g, m, h, q, i};
 
 constexpr BlockDef kMeg1{kLoadInputs, kLoadInputs, kPositive, {f}, feed_torque, meg1, {meg1}, Format::fixed8};
-constexpr BlockDef kMeg0{kLoadInputs, kLoadInputs, kPositive, {}, rapid_torque, meg0, {meg0}, Format::fixed8};
+// Converts the machining force with the others, but the rapid motion has none.
+constexpr BlockDef kMeg0{kLoadInputs, kLoadInputs, kPositive, {}, rapid_torque, meg0, {meg0}, Format::fixed8,
+                         {u, g, m, h, q, i}};
 constexpr BlockDef kPeg1{{nmg1, meg1}, {nmg1, meg1}, {nmg1, meg1}, {}, feed_power, peg1, {peg1}, Format::fixed8};
 constexpr BlockDef kPeg0{{nmg0, meg0}, {nmg0, meg0}, {nmg0, meg0}, {}, rapid_power, peg0, {peg0}, Format::fixed8};
 
 }  // namespace
+
+void follow_from_start(StartBasis& basis) {
+  // The steady power at G1 was never recomputed for the initial G1 speed.
+  for (const BlockDef* b : {&kMeg1, &kMeg0, &kPeg0}) follows_from_start(basis, *b);
+}
 
 void meg1_block(FieldStore& s, Trigger) { run_block(s, kMeg1); }
 void meg0_block(FieldStore& s, Trigger) { run_block(s, kMeg0); }

@@ -6,27 +6,74 @@
 
 namespace vorbento {
 
+namespace {
+
+// Counts the store's operations under way; when the outermost one ends, the
+// whole recalculation of an edit is over and the results' marks are brought
+// up to date once.
+class Outermost {
+ public:
+  Outermost(int& depth, FieldStore& store, void (FieldStore::*done)()) : depth_(depth), store_(store), done_(done) {
+    ++depth_;
+  }
+  ~Outermost() {
+    if (--depth_ == 0) (store_.*done_)();
+  }
+  Outermost(const Outermost&) = delete;
+  Outermost& operator=(const Outermost&) = delete;
+
+ private:
+  int& depth_;
+  FieldStore& store_;
+  void (FieldStore::*done_)();
+};
+
+enum : std::uint8_t { kUnknown, kVisiting, kFollows, kStale };
+
+}  // namespace
+
 FieldStore::FieldStore(const HandlerTable& handlers) : handlers_(handlers) {
-  for (std::size_t n = 0; n < kFieldCount; ++n) texts_[n] = info(field_at(n)).initial;
+  for (std::size_t n = 0; n < kFieldCount; ++n) {
+    const Field f = field_at(n);
+    texts_[n] = info(f).initial;
+    if (is_input(f)) {
+      if (const auto outer = handlers_.inputs[n].outer) bore_of_[index(*outer)] = f;
+    } else if (const auto& basis = handlers_.start_basis[n]) {
+      record(f, *basis);  // version 0 of every field
+    }
+  }
+  for (std::size_t n = 0; n < kInputFieldCount; ++n) problems_[n] = judge_input(field_at(n));
+  refresh_stale();
 }
 
 void FieldStore::write(Field f, std::string_view text) {
+  if (editing_ == f) return;
+  assign(f, text);
+}
+
+void FieldStore::edit(Field f, std::string_view text) {
+  const std::optional<Field> outer = editing_;
+  editing_ = f;
+  assign(f, text);
+  editing_ = outer;
+}
+
+void FieldStore::assign(Field f, std::string_view text) {
   std::string& current = texts_[index(f)];
   if (current == text) return;  // the rule that ends every chain
   const std::optional<Handler>& handler = handlers_.fields[index(f)];
   if (handler && active_[index(f)] >= kMaxActiveRuns) return;
+  const Outermost scope(depth_, *this, &FieldStore::refresh_stale);
   current.assign(text);
+  text_replaced(f);
   for (FieldObserver* o : observers_) o->text_changed(f, current);
   if (handler) run(*handler, f);
 }
 
-void FieldStore::edit(Field f, std::string_view text) {
-  write(f, text);
-  const Parsed<float> own = parse_single(this->text(f));
-  set_mark(f, own.problem);
+void FieldStore::tab_changed() {
+  const Outermost scope(depth_, *this, &FieldStore::refresh_stale);
+  run(handlers_.tab, std::nullopt);
 }
-
-void FieldStore::tab_changed() { run(handlers_.tab, std::nullopt); }
 
 void FieldStore::run(const Handler& handler, Trigger own) {
   struct ActiveRun {
@@ -36,8 +83,32 @@ void FieldStore::run(const Handler& handler, Trigger own) {
   } active(own ? &active_[index(*own)] : nullptr);
   ++handler_runs_;
 
-  if (handler.refills_empty && own && text(*own).empty()) write(*own, "0");
+  // The refill is the handler's own write, made also while the user edits.
+  if (handler.refills_empty && own && text(*own).empty()) assign(*own, "0");
   for (Step step : handler.steps) step(*this, own);
+}
+
+void FieldStore::text_replaced(Field f) {
+  ++versions_[index(f)];
+  if (!is_input(f)) return;
+  // A new text is the user's (or the formula's) fresh number: an overflow of
+  // an earlier computation no longer applies to it.
+  set_overflowed(f, false);
+  set_problem(f, judge_input(f));
+  if (const auto bore = bore_of_[index(f)]) set_problem(*bore, judge_input(*bore));
+}
+
+Problem FieldStore::judge_input(Field f) const {
+  const Parsed<float> own = parse_single(text(f));
+  if (!own) return own.problem;
+  const InputRule& rule = handlers_.inputs[index(f)];
+  if (rule.need == InputRule::Need::positive && !(own.value > 0.0f)) return Problem::not_positive;
+  if (rule.need == InputRule::Need::nonnegative && own.value < 0.0f) return Problem::negative;
+  if (rule.outer) {
+    const Parsed<float> outer = parse_single(text(*rule.outer));
+    if (outer && own.value > outer.value) return Problem::bore_too_large;
+  }
+  return Problem::none;
 }
 
 bool FieldStore::convert(Field f) {
@@ -47,7 +118,7 @@ bool FieldStore::convert(Field f) {
     return false;
   }
   values_[index(f)] = r.value;
-  clear_conversion_mark(f);
+  if (!is_input(f)) set_problem(f, Problem::none);
   return true;
 }
 
@@ -57,28 +128,109 @@ std::optional<double> FieldStore::convert_double(Field f) {
     fail(f, r.problem);
     return std::nullopt;
   }
-  clear_conversion_mark(f);
+  if (!is_input(f)) set_problem(f, Problem::none);
   return r.value;
 }
 
 void FieldStore::fail(Field f, Problem p) {
   for (FieldObserver* o : observers_) o->failed(f, p);
-  set_mark(f, p);
+  if (p == Problem::overflow) {
+    set_overflowed(f, true);
+  } else if (!is_input(f)) {
+    set_problem(f, p);  // an input's text mark already says so
+  }
 }
 
-void FieldStore::clear_mark(Field f) { set_mark(f, Problem::none); }
+void FieldStore::clear_mark(Field f) { set_overflowed(f, false); }
 
-void FieldStore::clear_conversion_mark(Field f) {
-  // A stale result marked as overflowed stays marked although its (old) text
-  // still converts; only its next successful computation clears that.
-  if (marks_[index(f)] != Problem::overflow) set_mark(f, Problem::none);
+Problem FieldStore::mark(Field f) const {
+  if (problems_[index(f)] != Problem::none) return problems_[index(f)];
+  return overflowed_[index(f)] ? Problem::overflow : Problem::none;
 }
 
-void FieldStore::set_mark(Field f, Problem p) {
-  Problem& m = marks_[index(f)];
-  if (m == p) return;
-  m = p;
-  for (FieldObserver* o : observers_) o->mark_changed(f, p);
+void FieldStore::set_problem(Field f, Problem p) {
+  const Problem before = mark(f);
+  problems_[index(f)] = p;
+  notify_mark(f, before);
+}
+
+void FieldStore::set_overflowed(Field f, bool on) {
+  const Problem before = mark(f);
+  overflowed_[index(f)] = on;
+  notify_mark(f, before);
+}
+
+void FieldStore::notify_mark(Field f, Problem before) {
+  const Problem now = mark(f);
+  if (now == before) return;
+  for (FieldObserver* o : observers_) o->mark_changed(f, now);
+}
+
+void FieldStore::record(Field result, const Fields& used) {
+  Basis& b = bases_[index(result)];
+  b.computed = true;
+  b.count = 0;
+  for (Field g : used) b.used[b.count++] = {g, versions_[index(g)]};
+}
+
+// An input follows when it carries no mark; a result when it was computed,
+// has not overflowed since, and every field it was computed from still shows
+// the text it had then and follows in turn.
+bool FieldStore::follows(Field f, std::array<std::uint8_t, kFieldCount>& memo) const {
+  std::uint8_t& state = memo[index(f)];
+  if (state == kFollows || state == kStale || state == kVisiting) return state == kFollows;
+  if (is_input(f)) {
+    state = mark(f) == Problem::none ? kFollows : kStale;
+    return state == kFollows;
+  }
+  state = kVisiting;
+  const Basis& b = bases_[index(f)];
+  bool ok = b.computed && mark(f) == Problem::none;
+  for (std::uint8_t k = 0; ok && k < b.count; ++k)
+    ok = versions_[index(b.used[k].first)] == b.used[k].second && follows(b.used[k].first, memo);
+  state = ok ? kFollows : kStale;
+  return ok;
+}
+
+void FieldStore::refresh_stale() {
+  std::array<std::uint8_t, kFieldCount> memo{};
+  for (std::size_t n = kInputFieldCount; n < kFieldCount; ++n) {
+    const Field f = field_at(n);
+    const bool now = !follows(f, memo);
+    if (now == stale_[n]) continue;
+    stale_[n] = now;
+    for (FieldObserver* o : observers_) o->stale_changed(f, now);
+  }
+}
+
+void FieldStore::collect_causes(Field f, std::vector<StaleCause>& out, std::array<bool, kFieldCount>& seen) const {
+  if (seen[index(f)]) return;
+  seen[index(f)] = true;
+  auto add = [&out](StaleCause::Kind k, Field g) {
+    const StaleCause c{k, g};
+    if (std::find(out.begin(), out.end(), c) == out.end()) out.push_back(c);
+  };
+  const Basis& b = bases_[index(f)];
+  if (mark(f) != Problem::none) add(StaleCause::Kind::overflow, f);
+  if (!b.computed) add(StaleCause::Kind::never_computed, f);
+  for (std::uint8_t k = 0; k < b.count; ++k) {
+    const Field g = b.used[k].first;
+    if (is_input(g) && mark(g) != Problem::none) {
+      add(StaleCause::Kind::marked_input, g);
+    } else if (!is_input(g) && stale_[index(g)]) {
+      collect_causes(g, out, seen);
+    } else if (versions_[index(g)] != b.used[k].second) {
+      add(StaleCause::Kind::changed, g);
+    }
+  }
+}
+
+std::vector<StaleCause> FieldStore::stale_causes(Field result) const {
+  std::vector<StaleCause> out;
+  if (!stale(result)) return out;
+  std::array<bool, kFieldCount> seen{};
+  collect_causes(result, out, seen);
+  return out;
 }
 
 void FieldStore::remove_observer(FieldObserver* o) {

@@ -1,6 +1,7 @@
 // The field store: 54 texts, 52 single-precision working values, and the
 // cascade by which a write that changes a text runs that field's handler at
-// once, nested inside the writer.
+// once, nested inside the writer. It also keeps the marks: what is wrong with
+// an input's text, and whether a result still follows the inputs shown.
 #pragma once
 
 #include <array>
@@ -9,9 +10,11 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "core/field.h"
+#include "core/field_list.h"
 #include "core/problem.h"
 
 namespace vorbento {
@@ -31,9 +34,34 @@ struct Handler {
   std::span<const Step> steps;
 };
 
+// What the formulas need of an input's number, judged from its text alone.
+struct InputRule {
+  enum class Need : std::uint8_t { any, positive, nonnegative };
+  Need need = Need::any;
+  // For a bore: the outer diameter of the same part, which it must not exceed.
+  std::optional<Field> outer;
+};
+
 struct HandlerTable {
   std::array<std::optional<Handler>, kFieldCount> fields;  // nullopt: no handler
   Handler tab;  // run when the tab control shows another page
+  std::array<InputRule, kFieldCount> inputs{};  // read for the input fields only
+  // The results whose initial texts follow from the initial inputs, with the
+  // fields their formula uses; the others count as never computed.
+  std::array<std::optional<Fields>, kFieldCount> start_basis{};
+};
+
+// Why a result does not follow the inputs shown.
+struct StaleCause {
+  enum class Kind : std::uint8_t {
+    never_computed,  // `field` still shows its initial text
+    overflow,        // `field`'s last computation did not fit
+    marked_input,    // `field` is an input with a mark
+    changed,         // `field` changed since, and the result did not follow
+  };
+  Kind kind;
+  Field field;
+  bool operator==(const StaleCause&) const = default;
 };
 
 // Whoever mirrors the fields (the window, the replay tool, tests).
@@ -45,9 +73,11 @@ class FieldObserver {
   // A block met a failure in this field (a text that does not convert, or a
   // result that does not fit); the block wrote nothing.
   virtual void failed(Field, Problem) {}
-  // The field's mark changed: set by a failure, cleared once the field
-  // converts (or its result is stored) again.
+  // The field's mark changed (see FieldStore::mark).
   virtual void mark_changed(Field, Problem) {}
+  // A result started or stopped following the inputs; told once the whole
+  // recalculation of an edit has ended.
+  virtual void stale_changed(Field, bool) {}
 };
 
 class FieldStore {
@@ -66,15 +96,17 @@ class FieldStore {
   float value(Field f) const { return values_[index(f)]; }
   void set_value(Field f, float v) { values_[index(f)] = v; }
   int active_runs(Field f) const { return active_[index(f)]; }
-  Problem mark(Field f) const { return marks_[index(f)]; }
+  // Grows by one at every change of the field's text.
+  std::uint32_t version(Field f) const { return versions_[index(f)]; }
   // Handler runs since start (for benchmarks and the fuzzer's statistics).
   std::uint64_t handler_runs() const { return handler_runs_; }
 
-  // Replaces the text; if it changed, runs the field's handler before returning.
+  // A block's write: replaces the text; if it changed, runs the field's
+  // handler before returning. A block never rewrites the field the user is
+  // editing (the ratio/motor-speed exchange would otherwise put its round
+  // trip back under the cursor); the computed working value stays stored.
   void write(Field f, std::string_view text);
-  // A user's edit: the write above, then the field's mark follows whether its
-  // text is a number (so that a field no block reads, or one behind another
-  // bad field, is still marked while its text is no number).
+  // A user's edit of an input: its text, then its handler's cascade.
   void edit(Field f, std::string_view text);
   // The tab control's page-change notification.
   void tab_changed();
@@ -86,22 +118,57 @@ class FieldStore {
   // Reports a failure of field f (conversion or arithmetic); the block that
   // meets it computes and writes nothing more.
   void fail(Field f, Problem p);
-  // A successful computation of field f clears its mark.
+  // A successful computation of field f clears its overflow mark.
   void clear_mark(Field f);
+  // A block computed `result` from the current values of `used`: the result
+  // follows them for as long as their texts stay as they are now.
+  void record(Field result, const Fields& used);
+
+  // An input's mark comes from its text alone (no number, beyond the range,
+  // not what the formulas need), else from an overflow of its last
+  // computation; a result's mark is an overflow, or a text that does not
+  // convert.
+  Problem mark(Field f) const;
+  // A result that does not follow the inputs shown: computed from texts that
+  // have changed since or from marked inputs, never computed, or overflowed.
+  // As of the end of the last edit; inputs are never stale.
+  bool stale(Field f) const { return stale_[index(f)]; }
+  // The inputs and results behind a stale result, each named once.
+  std::vector<StaleCause> stale_causes(Field result) const;
 
   void add_observer(FieldObserver* o) { observers_.push_back(o); }
   void remove_observer(FieldObserver* o);
 
  private:
+  struct Basis {
+    bool computed = false;
+    std::uint8_t count = 0;
+    std::array<std::pair<Field, std::uint32_t>, Fields::kCapacity> used{};
+  };
+
+  void assign(Field f, std::string_view text);
   void run(const Handler& h, Trigger own);
-  void set_mark(Field f, Problem p);
-  void clear_conversion_mark(Field f);
+  void text_replaced(Field f);
+  void set_problem(Field f, Problem p);
+  void set_overflowed(Field f, bool on);
+  void notify_mark(Field f, Problem before);
+  Problem judge_input(Field f) const;
+  bool follows(Field f, std::array<std::uint8_t, kFieldCount>& memo) const;
+  void collect_causes(Field f, std::vector<StaleCause>& out, std::array<bool, kFieldCount>& seen) const;
+  void refresh_stale();
 
   const HandlerTable& handlers_;
   std::array<std::string, kFieldCount> texts_;
   std::array<float, kFieldCount> values_{};  // mm and mmmax stay unused
   std::array<int, kFieldCount> active_{};
-  std::array<Problem, kFieldCount> marks_{};
+  std::array<std::uint32_t, kFieldCount> versions_{};
+  std::array<Problem, kFieldCount> problems_{};
+  std::array<bool, kFieldCount> overflowed_{};
+  std::array<Basis, kFieldCount> bases_{};
+  std::array<bool, kFieldCount> stale_{};
+  std::array<std::optional<Field>, kFieldCount> bore_of_{};  // outer diameter -> its bore
+  std::optional<Field> editing_;
+  int depth_ = 0;  // writes, edits and tab notifications under way
   std::vector<FieldObserver*> observers_;
   std::uint64_t handler_runs_ = 0;
 };

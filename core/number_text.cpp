@@ -27,6 +27,13 @@ bool scan(std::string_view s, Decimal& out) {
   std::size_t b = 0, e = s.size();
   while (b < e && is_blank(s[b])) ++b;
   while (e > b && is_blank(s[e - 1])) --e;
+  // A value copied from a spreadsheet cell ends in one line break: it counts
+  // as a trailing blank.
+  if (e > b && s[e - 1] == '\n') {
+    --e;
+    if (e > b && s[e - 1] == '\r') --e;
+    while (e > b && is_blank(s[e - 1])) --e;
+  }
   std::size_t p = b;
   if (p < e && (s[p] == '+' || s[p] == '-')) out.negative = s[p++] == '-';
 

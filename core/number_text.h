@@ -3,7 +3,8 @@
 // Accepted: optional blanks (space, tab), an optional sign directly before the
 // digits, digits with at most one decimal separator (point or comma: Hungarian
 // users type commas), at least one digit, an optional exponent E/e with an
-// optional sign and digits, optional blanks. Nothing else: no inf, nan, hex or
+// optional sign and digits, optional blanks and at most one line break at the
+// end ("5\r\n", pasted from a spreadsheet). Nothing else: no inf, nan, hex or
 // thousands separators, and a text of blanks only is no number.
 #pragma once
 

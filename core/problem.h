@@ -1,5 +1,6 @@
 // What can be wrong with a field: its text is no number, or a number beyond
-// the range of its precision, or the result written there overflowed.
+// the range of its precision, or a number the formulas cannot use (an input
+// mark), or the result written there overflowed.
 #pragma once
 
 #include <cstdint>
@@ -9,11 +10,15 @@ namespace vorbento {
 
 enum class Problem : std::uint8_t {
   none,
-  not_a_number,  // the text is no number at all ("abc", "-", "1e")
-  out_of_range,  // a number beyond the single (or double) range
-  overflow,      // the computed result is NaN or beyond the single range
+  not_a_number,    // the text is no number at all ("abc", "-", "1e")
+  out_of_range,    // a number beyond the single (or double) range
+  not_positive,    // 0 or below where the formulas need a positive value
+  negative,        // below 0 where 0 (an absent part, no force) is the least
+  bore_too_large,  // a bore wider than the outer diameter of its part
+  overflow,        // the computed result is NaN or beyond the single range
 };
 
-std::string_view describe(Problem p);  // short English reason, for logs and tools
+// The word the replay tool prints ("not_a_number", "bore_too_large", ...).
+std::string_view describe(Problem p);
 
 }  // namespace vorbento

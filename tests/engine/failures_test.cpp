@@ -64,7 +64,7 @@ TEST(Failures, InputBeyondTheRangeIsAConversionFailure) {
   EXPECT_EQ(d.mark(a), Problem::out_of_range);
   EXPECT_EQ(d[tgyg1], "0.0083000");
   d.edit(a, "-1e-60");  // far too small is a (negative) zero: a failed guard
-  EXPECT_EQ(d.mark(a), Problem::none);
+  EXPECT_EQ(d.mark(a), Problem::not_positive);
   EXPECT_EQ(d[tgyg1], "0.0000000");
 }
 

@@ -31,12 +31,20 @@ TEST(Kinematics, RatioEditMovesTheMotorSpeedAndEverythingBehindIt) {
   EXPECT_EQ(d[pgylg0], "297.74060000");
 }
 
-TEST(Kinematics, ExchangeSettlesWithinTheBoundOnTheSeventhDigit) {
-  Drive d;
-  d.edit(i, "7.3");
-  EXPECT_EQ(d[i], "7.300001");
-  EXPECT_EQ(d[nmg0], "8760.002");
-  EXPECT_EQ(d.active_runs(i), 0);
+// Typed key by key over the whole text: the exchange never writes its round
+// trip back into the field under the cursor, only into the other one.
+TEST(Kinematics, TypedRatioAndMotorSpeedStayAsTyped) {
+  struct Case { Field typed; const char* text; Field other; const char* expected; };
+  const Case cases[] = {{i, "1.5", nmg0, "1800"},   {i, "10", nmg0, "12000"},  {i, "12", nmg0, "14400"},
+                        {i, "7.3", nmg0, "8760.001"}, {nmg0, "7777", i, "6.480833"}, {nmg0, "8760", i, "7.3"}};
+  for (const Case& c : cases) {
+    Drive d;
+    const std::string text = c.text;
+    for (std::size_t n = 1; n <= text.size(); ++n) d.edit(c.typed, text.substr(0, n));
+    EXPECT_EQ(d[c.typed], text);
+    EXPECT_EQ(d[c.other], c.expected) << text;
+    EXPECT_EQ(d.active_runs(i) + d.active_runs(nmg0), 0);
+  }
 }
 
 TEST(Kinematics, LeadEditKeepsTheMotorSpeedWrittenWithTenDecimals) {
