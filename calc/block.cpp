@@ -51,7 +51,14 @@ void run_block(FieldStore& s, const BlockDef& b) {
   for (Field f : b.positive) guard = guard && s.value(f) > 0.0f;
   for (Field f : b.nonnegative) guard = guard && s.value(f) >= 0.0f;
   if (guard) {
-    if (!store_result(s, b.result, b.formula(Values{s}))) return;
+    // The braking time is the acceleration time's second field: it shares
+    // the computation's record, and its overflow.
+    const bool stored = store_result(s, b.result, b.formula(Values{s}));
+    for (Field w : b.writes) {
+      if (w == b.result) continue;
+      if (stored) s.clear_mark(w); else s.fail(w, Problem::overflow);
+    }
+    if (!stored) return;
     for (Field w : b.writes) s.record(w, uses(b));
   }
   // Written also when the guard failed: the field then shows the working value

@@ -211,8 +211,9 @@ void FieldStore::collect_causes(Field f, std::vector<StaleCause>& out, std::arra
     if (std::find(out.begin(), out.end(), c) == out.end()) out.push_back(c);
   };
   const Basis& b = bases_[index(f)];
-  if (mark(f) != Problem::none) add(StaleCause::Kind::overflow, f);
-  if (!b.computed) add(StaleCause::Kind::never_computed, f);
+  // Its own overflow, or its initial text, is all there is to say of it.
+  if (mark(f) != Problem::none) return add(StaleCause::Kind::overflow, f);
+  if (!b.computed) return add(StaleCause::Kind::never_computed, f);
   for (std::uint8_t k = 0; k < b.count; ++k) {
     const Field g = b.used[k].first;
     if (is_input(g) && mark(g) != Problem::none) {

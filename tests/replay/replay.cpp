@@ -4,6 +4,7 @@
 //                     behind FIELD, verbatim (may be empty, may hold blanks)
 //   tab               the tab control shows another page
 //   dump              the 54 fields as FIELD=TEXT lines, then "."
+//   marks             every marked field as FIELD=KIND, in field order, then "."
 //   # ...             comment; empty lines are skipped too
 //
 // Only a line feed ends a line. Unknown commands are reported on stderr and
@@ -13,6 +14,7 @@
 #include <string_view>
 
 #include "calc/handlers.h"
+#include "core/mark_list.h"
 
 namespace {
 
@@ -26,10 +28,19 @@ void dump(const Calculator& calc, std::ostream& out) {
   out << ".\n";
 }
 
+void marks(const Calculator& calc, std::ostream& out) {
+  for (const auto& [field, kind] : vorbento::marked_fields(calc)) out << vorbento::name(field) << '=' << kind << '\n';
+  out << ".\n";
+}
+
 bool replay_line(Calculator& calc, std::string_view line, std::ostream& out) {
   if (line.empty() || line.front() == '#') return true;
   if (line == "dump") {
     dump(calc, out);
+    return true;
+  }
+  if (line == "marks") {
+    marks(calc, out);
     return true;
   }
   if (line == "tab") {
