@@ -18,6 +18,10 @@ constexpr Fields kRefreshForTc{mgyg1, tgyg1, meg1, tg1, mlg1, tlg1, mgyg0, tgyg0
 // no constant-speed phase (tg1 or tg0 of 0: accelerate and brake only).
 constexpr Fields kPositive{mgyg1, tgyg1, meg1, mgyg0, tgyg0, meg0, tlg0, tc};
 constexpr Fields kNonnegative{tg1, tg0};
+// The braking torques are taken from their working values, which stay 0 until
+// a block first computes or converts them, while their fields already show
+// the worked example's torques: a 0 there is no torque yet.
+constexpr Fields kNonzero{mlg1, mlg0};
 // What the average is computed from, the G1 braking time by its text.
 constexpr Fields kUses{mgyg1, tgyg1, meg1, tg1, mlg1, tlg1, mgyg0, tgyg0, meg0, tg0, mlg0, tlg0, tc};
 
@@ -32,6 +36,7 @@ void run(FieldStore& s, Trigger trigger, const Fields& reload) {
   bool guard = *load_g0 > 0.0 && *brake_time_g1 > 0.0;
   for (Field f : kPositive) guard = guard && s.value(f) > 0.0f;
   for (Field f : kNonnegative) guard = guard && s.value(f) >= 0.0f;
+  for (Field f : kNonzero) guard = guard && s.value(f) != 0.0f;
   if (guard) {
     const Values v{s};
     const double a = *brake_time_g1 * (v[mlg1] * v[mlg1]);

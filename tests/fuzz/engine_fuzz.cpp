@@ -12,6 +12,8 @@
 #include <string_view>
 
 #include "calc/handlers.h"
+#include "core/mark_list.h"
+#include "tests/fuzz/formula_check.h"
 #include "tests/fuzz/text_forms.h"
 
 namespace vorbento {
@@ -50,6 +52,7 @@ class Reader {
 
 [[noreturn]] void fail(const Calculator& c, Field f, const char* what) {
   std::fprintf(stderr, "engine_fuzz: %s: %s=\"%s\"\n", what, name(f).data(), c.text(f).c_str());
+  for (std::size_t n = 0; n < kFieldCount; ++n) std::fprintf(stderr, "  %s=%s\n", name(field_at(n)).data(), c.text(field_at(n)).c_str());
   std::abort();
 }
 
@@ -80,6 +83,21 @@ void check(const Calculator& c, const std::array<std::string, kInputFieldCount>&
       if (c.active_runs(f) != 0) fail(c, f, "handler still active after the edit");
     } else if (t != info(f).initial && !is_fixed_form(t, output_decimals(f))) {
       fail(c, f, "output text not in its field's format");
+    }
+  }
+  // Every result the store calls current is what its formula gives for the
+  // texts on screen; the list of marks names each field at most once.
+  std::array<bool, kFieldCount> named{};
+  for (const auto& [f, kind] : marked_fields(c)) {
+    if (named[index(f)]) fail(c, f, "marked twice");
+    named[index(f)] = true;
+  }
+  for (std::size_t n = kInputFieldCount; n < kFieldCount; ++n) {
+    const Field f = field_at(n);
+    if (c.stale(f)) continue;
+    if (std::string why; !agrees_with_texts(c, f, why)) {
+      std::fprintf(stderr, "engine_fuzz: %s: %s\n", name(f).data(), why.c_str());
+      fail(c, f, "a current result disagrees with the texts it follows");
     }
   }
   if (c.text(Field::tlg1) != c.text(Field::tgyg1)) fail(c, Field::tlg1, "braking time differs from acceleration time");
