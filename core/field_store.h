@@ -135,6 +135,8 @@ class FieldStore {
   bool stale(Field f) const { return stale_[index(f)]; }
   // The inputs and results behind a stale result, each named once.
   std::vector<StaleCause> stale_causes(Field result) const;
+  // What the formulas need of an input (for telling the user why it is marked).
+  const InputRule& input_rule(Field f) const { return handlers_.inputs[index(f)]; }
 
   void add_observer(FieldObserver* o) { observers_.push_back(o); }
   void remove_observer(FieldObserver* o);

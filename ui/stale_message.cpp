@@ -1,0 +1,67 @@
+#include "ui/stale_message.h"
+
+#include <QStringList>
+
+#include "core/number_text.h"
+#include "ui/layout_table.h"
+
+namespace vorbento {
+
+namespace {
+
+QString symbol(Field f) { return QString::fromUtf8(placement(f).symbol); }
+
+}  // namespace
+
+QString input_reason(const FieldStore& store, Field input) {
+  const QString s = symbol(input);
+  switch (store.mark(input)) {
+    case Problem::none: return {};
+    case Problem::not_a_number: return s + QStringLiteral(" nem szám");
+    case Problem::out_of_range: return s + QStringLiteral(" túl nagy szám");
+    case Problem::not_positive: return s + QStringLiteral(" ≤ 0");
+    case Problem::negative: return s + QStringLiteral(" < 0");
+    case Problem::bore_too_large: {
+      const auto outer = store.input_rule(input).outer;
+      return s + QStringLiteral(" nagyobb, mint ") + (outer ? symbol(*outer) : QString());
+    }
+    case Problem::overflow: return s + QStringLiteral(" eredménye túl nagy");
+  }
+  return {};
+}
+
+QString stale_message(const FieldStore& store, Field result) {
+  using Kind = StaleCause::Kind;
+  QStringList reasons;
+  QStringList changed;  // named only when nothing else explains it
+  for (const StaleCause& c : store.stale_causes(result)) {
+    const bool own = c.field == result;
+    switch (c.kind) {
+      case Kind::never_computed:
+        reasons << (own ? QString() : symbol(c.field) + QStringLiteral(": ")) +
+                       QStringLiteral("kiindulási érték, még nem számolt");
+        break;
+      case Kind::overflow:
+        reasons << (own ? QStringLiteral("az eredmény túl nagy") : symbol(c.field) + QStringLiteral(" eredménye túl nagy"));
+        break;
+      case Kind::marked_input: reasons << input_reason(store, c.field); break;
+      case Kind::changed: {
+        // A result that reads 0 (a time too short to show) fails the guards
+        // of everything computed from it.
+        const Parsed<float> v = parse_single(store.text(c.field));
+        if (v && !(v.value > 0.0f)) {
+          reasons << symbol(c.field) + QStringLiteral(" ≤ 0");
+        } else {
+          changed << symbol(c.field);
+        }
+        break;
+      }
+    }
+  }
+  if (reasons.isEmpty() && !changed.isEmpty())
+    reasons << changed.join(QStringLiteral(", ")) + QStringLiteral(" megváltozott, az eredmény nem számolt újra");
+  if (reasons.isEmpty()) return {};
+  return QStringLiteral("Nem követi a bemenő adatokat: ") + reasons.join(QStringLiteral("; "));
+}
+
+}  // namespace vorbento
