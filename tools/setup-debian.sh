@@ -9,6 +9,8 @@ packages=(
   qt6-base-dev fonts-liberation            # the window and its font
   clang libclang-rt-14-dev                 # the fuzzer (libFuzzer, sanitizers)
   xvfb xauth                               # a virtual display for window benchmarks
+  dpkg-dev fakeroot file lintian           # the Debian package (CPack, shlibdeps) and its check
+  desktop-file-utils appstream             # validating the desktop entry and the metainfo
 )
 
 missing=()
