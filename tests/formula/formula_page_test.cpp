@@ -1,6 +1,7 @@
 // The formula page: the two pictures (size, eleven rows, the column of "="
 // signs) and the frames, pictures and credit line at their places.
 #include "tests/formula/offscreen_main.h"
+#include "ui/colours.h"
 #include "ui/fonts.h"
 #include "ui/formula/formula_page.h"
 
@@ -163,8 +164,10 @@ class FormulaPageTest : public QObject {
     host.resize(1019, 695);
     QWidget* page = vorbento::build_formula_page(&host);
     host.show();
-    const QColor highlight = host.palette().color(QPalette::Highlight);
+    // The highlight colour, darkened just enough to read on its background.
     const QColor caption_text = host.palette().color(QPalette::HighlightedText);
+    const QColor highlight =
+        vorbento::legible_on(host.palette().color(QPalette::Highlight), caption_text, vorbento::kTextContrast);
 
     auto* frame1 = child<QGroupBox>(page, "Frame1");
     QVERIFY(frame1);
@@ -183,7 +186,9 @@ class FormulaPageTest : public QObject {
     QCOMPARE(credit->font().bold(), false);
     QCOMPARE(credit->font().family(), vorbento::vorbento_font(12).family());
     QCOMPARE(credit->font().pixelSize(), vorbento::vorbento_font(12).pixelSize());
-    QCOMPARE(credit->palette().color(QPalette::WindowText), highlight);
+    QCOMPARE(credit->palette().color(QPalette::WindowText),
+             vorbento::legible_on(host.palette().color(QPalette::Highlight), host.palette().color(QPalette::Button),
+                                  vorbento::kTextContrast));
     QVERIFY(credit->text().contains(QStringLiteral("Vorbento")));
     QVERIFY(!credit->text().contains(u'\n') && !credit->wordWrap());
     QVERIFY(QFontMetrics(credit->font()).horizontalAdvance(credit->text()) <= credit->width());
