@@ -25,6 +25,9 @@ double contrast_ratio(const QColor& a, const QColor& b) {
 
 QColor legible_on(const QColor& text, const QColor& background, double ratio) {
   if (contrast_ratio(text, background) >= ratio) return text;
+  // A little beyond the bare ratio: anti-aliased strokes of small text seldom
+  // reach the full colour.
+  ratio += 0.25;
   // Towards black where black stands out more, else towards white; lightness
   // alone changes, so the colour stays recognisably the desktop's.
   const bool darken = contrast_ratio(Qt::black, background) >= contrast_ratio(Qt::white, background);
@@ -49,7 +52,8 @@ QColor legible_on(const QColor& text, const QColor& background, double ratio) {
 }
 
 bool is_dark(const QPalette& palette) {
-  return relative_luminance(palette.color(QPalette::WindowText)) > relative_luminance(palette.color(QPalette::Window));
+  // The field colours: the window's own may be set to the highlight for its margin.
+  return relative_luminance(palette.color(QPalette::Text)) > relative_luminance(palette.color(QPalette::Base));
 }
 
 QColor page_background(const QPalette& palette) {

@@ -55,11 +55,11 @@ QLineEdit* make_field(QWidget* page, const FieldPlacement& p) {
   if (is_input(p.field)) {
     edit->setFocusPolicy(Qt::StrongFocus);
   } else {
-    // Results are read-only, drawn as such: the window colour behind the
-    // normal text colour, as far from it as an input's white.
+    // Results are read-only, drawn as such: the button face of the labels
+    // behind the normal text colour.
     QPalette pal = edit->palette();
     for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-      pal.setColor(group, QPalette::Base, pal.color(group, QPalette::Window));
+      pal.setColor(group, QPalette::Base, pal.color(group, QPalette::Button));
     edit->setPalette(pal);
   }
   return edit;
