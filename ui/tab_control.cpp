@@ -55,6 +55,8 @@ TabControl::TabControl(QSize size, int strip_height, QWidget* parent)
     auto* s = new QShortcut(key, this);
     s->setContext(Qt::WidgetWithChildrenShortcut);
     connect(s, &QShortcut::activated, this, [this, delta] { step_page(delta); });
+    // Both spellings of Ctrl+Shift+Tab may match one key press; either steps once.
+    connect(s, &QShortcut::activatedAmbiguously, this, [this, delta] { step_page(delta); });
   };
   add_key(QKeySequence(Qt::CTRL | Qt::Key_Tab), +1);
   add_key(QKeySequence(Qt::CTRL | Qt::Key_PageDown), +1);
