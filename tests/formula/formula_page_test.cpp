@@ -49,6 +49,21 @@ std::vector<Band> ink_bands(const QImage& image) {
   return bands;
 }
 
+// Bands closer than `gap` blank lines are one row (a fraction's bar stands
+// clear of its numerator once the pixels are fine enough).
+std::vector<Band> joined(std::vector<Band> bands, int gap) {
+  std::vector<Band> rows;
+  for (const Band& b : bands) {
+    if (!rows.empty() && b.top - rows.back().bottom <= gap) {
+      Band& r = rows.back();
+      r.bottom = b.bottom, r.left = std::min(r.left, b.left), r.right = std::max(r.right, b.right);
+    } else {
+      rows.push_back(b);
+    }
+  }
+  return rows;
+}
+
 QString describe(const std::vector<Band>& bands) {
   QString s;
   for (const Band& b : bands) s += QStringLiteral("[y %1-%2 x %3-%4] ").arg(b.top).arg(b.bottom).arg(b.left).arg(b.right);
@@ -119,6 +134,26 @@ class FormulaPageTest : public QObject {
     check_equals_column(bands, 193);
     QVERIFY(qAbs(last.right - 508) <= 6);
     QVERIFY(last.left < 30);
+  }
+
+  // A high-DPI screen gets the pictures set at its resolution: twice the
+  // device pixels each way, the same rows in the same places, scaled.
+  void pictures_at_pixel_ratio_two_keep_their_rows() {
+    const std::pair<QImage (*)(qreal), QSize> pictures[] = {{vorbento::render_formula_image1, QSize(528, 1048)},
+                                                             {vorbento::render_formula_image2, QSize(1052, 1118)}};
+    for (const auto& [render, device_size] : pictures) {
+      const QImage normal = render(1.0);
+      const QImage sharp = render(2.0);
+      QCOMPARE(sharp.size(), device_size);
+      QCOMPARE(sharp.deviceIndependentSize(), QSizeF(normal.size()));
+      const std::vector<Band> rows = ink_bands(normal);
+      const std::vector<Band> rows2 = joined(ink_bands(sharp), 4);
+      QVERIFY2(rows2.size() == rows.size(), qPrintable(describe(rows2)));
+      for (std::size_t k = 0; k < rows.size(); ++k) {
+        QVERIFY2(qAbs(rows2[k].centre() - 2 * rows[k].centre()) <= 2, qPrintable(describe(rows2)));
+        QVERIFY2(qAbs(rows2[k].right - 2 * rows[k].right) <= 3, qPrintable(describe(rows2)));
+      }
+    }
   }
 
   void frames_pictures_and_credit_sit_at_their_places() {

@@ -1,6 +1,7 @@
 // What a reader sees: contrast measured on the rendered pixels under a light
 // and a dark palette, scrolling on a small screen, the keyboard's way to the
 // menus and pages, and Qt's own texts in Hungarian.
+#include <QAccessible>
 #include <QAction>
 #include <QGroupBox>
 #include <QHash>
@@ -12,6 +13,7 @@
 #include <QScrollBar>
 #include <QStyle>
 #include <QTest>
+#include <QToolTip>
 
 #include <memory>
 
@@ -100,6 +102,17 @@ class LookTest : public QObject {
                       edit->objectName() + QStringLiteral(" marked"));
       show_problem(*edit, normal, Problem::none);
     }
+
+    // A figure too long for its box shows whole in the tooltip and to assistive technology.
+    QLineEdit* jtomeg = window_->field(Field::jtomeg);
+    const QString saved = jtomeg->text();
+    jtomeg->setText(QStringLiteral("123456789012345678.0000000000"));
+    QHelpEvent help(QEvent::ToolTip, QPoint(5, 5), jtomeg->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(jtomeg, &help);
+    QCOMPARE(QToolTip::text(), jtomeg->text());
+    QCOMPARE(QAccessible::queryAccessibleInterface(jtomeg)->text(QAccessible::Value), jtomeg->text());
+    QToolTip::hideText();
+    jtomeg->setText(saved);
 
     // Selected text: every Tab into a field selects it all.
     show_page(0);
