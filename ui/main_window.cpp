@@ -74,7 +74,15 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   scroll_->setWidget(client);
   // Wherever the focus goes (Tab, a shortcut, a click), the field comes into view.
   connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
-    if (now && scroll_->widget()->isAncestorOf(now)) scroll_->ensureWidgetVisible(now, 8, 8);
+    if (!now || !scroll_->widget()->isAncestorOf(now)) return;
+    if (now != tabs_->strip()) {
+      scroll_->ensureWidgetVisible(now, 8, 8);
+      return;
+    }
+    // The strip is wider than a small screen: bring its current tab into view.
+    const QRect tab = tabs_->strip()->tabRect(tabs_->current_index());
+    const QPoint centre = tabs_->strip()->mapTo(scroll_->widget(), tab.center());
+    scroll_->ensureVisible(centre.x(), centre.y(), tab.width() / 2 + 8, tab.height() / 2 + 8);
   });
   // Enough for the menus, the tabs and a few rows of fields.
   setMinimumSize(480, 360);
