@@ -7,6 +7,7 @@ packages=(
   build-essential cmake pkg-config
   libgtest-dev libbenchmark-dev            # engine tests and benchmarks
   qt6-base-dev fonts-liberation            # the window and its font
+  qt6-translations-l10n                    # Qt's own texts in Hungarian (qtbase_hu.qm)
   clang libclang-rt-14-dev                 # the fuzzer (libFuzzer, sanitizers)
   xvfb xauth                               # a virtual display for window benchmarks
   dpkg-dev fakeroot file lintian           # the Debian package (CPack, shlibdeps) and its check

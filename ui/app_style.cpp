@@ -1,12 +1,94 @@
 #include "ui/app_style.h"
 
 #include <QApplication>
+#include <QKeyEvent>
+#include <QLibraryInfo>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QProxyStyle>
 #include <QStyleFactory>
+#include <QTranslator>
+
+#include "ui/colours.h"
 
 namespace vorbento {
 
+namespace {
+
+// Whether Alt is down, as the keyboard last said.
+bool alt_held = false;
+
+class MnemonicStyle : public QProxyStyle {
+ public:
+  using QProxyStyle::QProxyStyle;
+  int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                QStyleHintReturn* data) const override {
+    if (hint == SH_UnderlineShortcut) return alt_held ? 1 : 0;
+    return QProxyStyle::styleHint(hint, option, widget, data);
+  }
+};
+
+// Follows the Alt key for the underlines, and keeps Alt+letter out of the
+// fields: shortcuts have had their turn when the key press reaches a field,
+// so what is left would only type the letter.
+class AltKeys : public QObject {
+ public:
+  using QObject::QObject;
+
+ protected:
+  bool eventFilter(QObject* target, QEvent* event) override {
+    switch (event->type()) {
+      case QEvent::KeyPress:
+      case QEvent::KeyRelease: {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool alt = key->modifiers() & Qt::AltModifier;
+        set_held(key->key() == Qt::Key_Alt ? event->type() == QEvent::KeyPress : alt);
+        if (event->type() == QEvent::KeyPress && alt && !(key->modifiers() & Qt::ControlModifier) &&
+            !key->text().isEmpty() && qobject_cast<QLineEdit*>(target))
+          return true;
+        break;
+      }
+      case QEvent::ApplicationDeactivate:
+        set_held(false);
+        break;
+      default:
+        break;
+    }
+    return false;
+  }
+
+ private:
+  static void set_held(bool held) {
+    if (held == alt_held) return;
+    alt_held = held;
+    for (QWidget* top : QApplication::topLevelWidgets())
+      for (QMenuBar* bar : top->findChildren<QMenuBar*>()) bar->update();
+  }
+};
+
+void install_once() {
+  static bool done = false;
+  if (done) return;
+  done = true;
+  qApp->installEventFilter(new AltKeys(qApp));
+  // Debian's qt6-translations-l10n.
+  auto* qt_texts = new QTranslator(qApp);
+  if (qt_texts->load(QStringLiteral("qtbase_hu"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    QCoreApplication::installTranslator(qt_texts);
+}
+
+}  // namespace
+
 void apply_application_style() {
-  if (QStyle* style = QStyleFactory::create(QStringLiteral("Fusion"))) QApplication::setStyle(style);
+  if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion")))
+    QApplication::setStyle(new MnemonicStyle(fusion));
+  QPalette palette = QApplication::palette();
+  for (auto group : {QPalette::Active, QPalette::Inactive})
+    palette.setColor(group, QPalette::Highlight,
+                     legible_on(palette.color(group, QPalette::Highlight),
+                                palette.color(group, QPalette::HighlightedText), kTextContrast));
+  QApplication::setPalette(palette);
+  install_once();
 }
 
 }  // namespace vorbento

@@ -1,5 +1,7 @@
 #include "ui/field_marks.h"
 
+#include "ui/colours.h"
+
 namespace vorbento {
 
 QString problem_message(Problem p) {
@@ -17,12 +19,19 @@ QString problem_message(Problem p) {
 
 QColor problem_tint() { return {255, 200, 200}; }
 
+QColor problem_tint(const QPalette& normal) {
+  // A dark desktop writes light text: a deep red behind it instead of a pale one.
+  const QColor tint = is_dark(normal) ? QColor(110, 30, 30) : problem_tint();
+  return legible_on(tint, normal.color(QPalette::Text), kResultContrast);
+}
+
 void show_problem(QLineEdit& edit, const QPalette& normal, Problem p) {
   QPalette pal = normal;
   if (p != Problem::none) {
-    // Output fields are disabled, so the disabled group is tinted as well.
+    // Every colour group, so the tint stays while the window is inactive.
+    const QColor tint = problem_tint(normal);
     for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-      pal.setColor(group, QPalette::Base, problem_tint());
+      pal.setColor(group, QPalette::Base, tint);
   }
   edit.setPalette(pal);
   const QString message = problem_message(p);

@@ -17,7 +17,10 @@ QString problem_message(Problem p);
 // accessible description to the message.
 void show_problem(QLineEdit& edit, const QPalette& normal, Problem p);
 
-// The tint of a marked field.
+// The tint of a marked field on a light desktop.
 QColor problem_tint();
+// The tint on the field's own colours: red enough to be seen, and far enough
+// from the text colour that a marked figure reads as well as any result.
+QColor problem_tint(const QPalette& normal);
 
 }  // namespace vorbento

@@ -1,6 +1,9 @@
 #include "ui/main_window.h"
 
+#include <QApplication>
 #include <QMenuBar>
+#include <QScrollArea>
+#include <QShortcut>
 #include <QScreen>
 
 #include "ui/field_mirror.h"
@@ -28,7 +31,16 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   setFont(vorbento_font(kWindowPointSize));
   build_menus();
 
-  auto* client = new QWidget(this);
+  // On a screen too small for the tab control the client area scrolls; where
+  // it fits, the scroll area is invisible and nothing moves.
+  scroll_ = new QScrollArea(this);
+  scroll_->setObjectName(QStringLiteral("scroll"));
+  scroll_->setFrameShape(QFrame::NoFrame);
+  scroll_->setFocusPolicy(Qt::NoFocus);
+  scroll_->setWidgetResizable(true);
+  setCentralWidget(scroll_);
+
+  auto* client = new QWidget;
   client->setObjectName(QStringLiteral("client"));
   QPalette pal = client->palette();
   const QColor highlight = pal.color(QPalette::Highlight);
@@ -36,7 +48,6 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   pal.setColor(QPalette::WindowText, highlight);
   client->setPalette(pal);
   client->setAutoFillBackground(true);
-  setCentralWidget(client);
 
   tabs_ = new TabControl(pixels(kTabControlTwips), twips(kStripTwips), client);
   tabs_->setObjectName(QStringLiteral("SSTab1"));
@@ -58,6 +69,24 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   }
   for (std::size_t n = 1; n < order.size(); ++n) setTabOrder(order[n - 1], order[n]);
 
+  // The margin left of and above the tab control, none beyond it.
+  client->setMinimumSize(pixels(kTabControlTwips) + QSize(twips(kMargin), twips(kMargin)));
+  scroll_->setWidget(client);
+  // Wherever the focus goes (Tab, a shortcut, a click), the field comes into view.
+  connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+    if (!now || !scroll_->widget()->isAncestorOf(now)) return;
+    if (now != tabs_->strip()) {
+      scroll_->ensureWidgetVisible(now, 8, 8);
+      return;
+    }
+    // The strip is wider than a small screen: bring its current tab into view.
+    const QRect tab = tabs_->strip()->tabRect(tabs_->current_index());
+    const QPoint centre = tabs_->strip()->mapTo(scroll_->widget(), tab.center());
+    scroll_->ensureVisible(centre.x(), centre.y(), tab.width() / 2 + 8, tab.height() / 2 + 8);
+  });
+  // Enough for the menus, the tabs and a few rows of fields.
+  setMinimumSize(480, 360);
+
   mirror_ = std::make_unique<FieldMirror>(calculator_, edits_);
   connect(tabs_, &TabControl::current_changed, this, [this] { calculator_.tab_changed(); });
 
@@ -72,22 +101,24 @@ void MainWindow::build_menus() {
   bar->setFont(vorbento_font());
   // Saving and opening are not part of the calculator: the entries stay
   // connected to nothing.
-  QMenu* file = bar->addMenu(QStringLiteral("Fájl"));
+  // Alt+F and Alt+S open the menus; F10 the first of them.
+  QMenu* file = bar->addMenu(QStringLiteral("&Fájl"));
   file->setObjectName(QStringLiteral("fajl"));
   file->menuAction()->setObjectName(QStringLiteral("fajl"));
   file->setFont(vorbento_font());
   file->addAction(QStringLiteral("Mentés"))->setObjectName(QStringLiteral("mentes"));
   file->addAction(QStringLiteral("Megnyitás"))->setObjectName(QStringLiteral("megnyitas"));
-  QMenu* help = bar->addMenu(QStringLiteral("Segítség"));
+  QMenu* help = bar->addMenu(QStringLiteral("&Segítség"));
   help->setObjectName(QStringLiteral("segitseg"));
   help->menuAction()->setObjectName(QStringLiteral("segitseg"));
   help->setFont(vorbento_font());
   help->addAction(QStringLiteral("V 0.2"))->setObjectName(QStringLiteral("V02"));
+  auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
+  connect(f10, &QShortcut::activated, bar, [bar, file] { bar->setActiveAction(file->menuAction()); });
 }
 
 QSize MainWindow::natural_size() const {
-  // The margin left of and above the tab control, none beyond it.
-  const QSize client = pixels(kTabControlTwips) + QSize(twips(kMargin), twips(kMargin));
+  const QSize client = scroll_->widget()->minimumSize();
   return {client.width(), client.height() + menuBar()->sizeHint().height()};
 }
 
@@ -100,6 +131,8 @@ void MainWindow::open() {
   const QSize frame_allowance(16, 40);
   if (available.isValid() && (available.width() < wanted.width() + frame_allowance.width() ||
                               available.height() < wanted.height() + frame_allowance.height())) {
+    // The whole available area, also where no window manager maximises.
+    setGeometry(QRect(available.topLeft(), available.size() - frame_allowance));
     showMaximized();
   } else {
     show();

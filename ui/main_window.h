@@ -10,6 +10,8 @@
 #include "calc/handlers.h"
 #include "ui/page_builder.h"
 
+class QScrollArea;
+
 namespace vorbento {
 
 class FieldMirror;
@@ -22,12 +24,13 @@ class MainWindow : public QMainWindow {
   ~MainWindow() override;
 
   TabControl* tab_control() const { return tabs_; }
+  QScrollArea* scroll_area() const { return scroll_; }
   QLineEdit* field(Field f) const { return edits_[index(f)]; }
   const Calculator& calculator() const { return calculator_; }
   Calculator& calculator() { return calculator_; }
 
-  // Shows the window so the whole tab control is visible: at its natural
-  // size where the screen allows, maximised where it does not.
+  // Shows the window at its natural size where the screen allows; where it
+  // does not, over the whole available area, with the pages scrolling.
   void open();
   // Menu bar plus the client area that holds the margin and the tab control.
   QSize natural_size() const;
@@ -36,6 +39,7 @@ class MainWindow : public QMainWindow {
   void build_menus();
 
   Calculator calculator_;
+  QScrollArea* scroll_ = nullptr;
   TabControl* tabs_ = nullptr;
   FieldEdits edits_{};
   std::unique_ptr<FieldMirror> mirror_;

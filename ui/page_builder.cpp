@@ -10,6 +10,7 @@
 #include "ui/fonts.h"
 #include "ui/label_layout.h"
 #include "ui/layout_table.h"
+#include "ui/result_field.h"
 
 namespace vorbento {
 
@@ -31,7 +32,7 @@ QLabel* make_label(QWidget* page, const LabelBox& b, const QPalette& colours) {
 }
 
 QLineEdit* make_field(QWidget* page, const FieldPlacement& p) {
-  auto* edit = new QLineEdit(page);
+  QLineEdit* edit = is_input(p.field) ? new QLineEdit(page) : new ResultField(page);
   const std::string_view name = vorbento::name(p.field);
   edit->setObjectName(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
   edit->setAccessibleName(QString::fromUtf8(p.accessible_name));
@@ -51,11 +52,15 @@ QLineEdit* make_field(QWidget* page, const FieldPlacement& p) {
   const QRect box = p.box.pixels();
   edit->move(box.topLeft());
   edit->setFixedSize(box.size());
-  if (!is_input(p.field)) {
-    edit->setEnabled(false);  // results: shown, never typed into
-    edit->setFocusPolicy(Qt::NoFocus);
-  } else {
+  if (is_input(p.field)) {
     edit->setFocusPolicy(Qt::StrongFocus);
+  } else {
+    // Results are read-only, drawn as such: the button face of the labels
+    // behind the normal text colour.
+    QPalette pal = edit->palette();
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+      pal.setColor(group, QPalette::Base, pal.color(group, QPalette::Button));
+    edit->setPalette(pal);
   }
   return edit;
 }

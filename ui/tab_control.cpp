@@ -5,6 +5,7 @@
 #include <QShortcut>
 #include <QStyleOptionTabWidgetFrame>
 
+#include "ui/colours.h"
 #include "ui/fonts.h"
 
 namespace vorbento {
@@ -30,9 +31,12 @@ TabControl::TabControl(QSize size, int strip_height, QWidget* parent)
     : QWidget(parent), strip_height_(strip_height), strip_(new TabStrip(strip_height, this)) {
   setFixedSize(size);
   setFont(vorbento_font());
+  // White with pure blue captions; on a dark desktop its own dark field
+  // colour, and the blue lightened until it reads there.
   QPalette pal = palette();
-  pal.setColor(QPalette::Window, Qt::white);
-  pal.setColor(QPalette::WindowText, QColor(0, 0, 255));
+  const QColor page = page_background(pal);
+  pal.setColor(QPalette::Window, page);
+  pal.setColor(QPalette::WindowText, legible_on(QColor(0, 0, 255), page, kTextContrast));
   setPalette(pal);
   setAutoFillBackground(true);
 
@@ -51,10 +55,14 @@ TabControl::TabControl(QSize size, int strip_height, QWidget* parent)
     auto* s = new QShortcut(key, this);
     s->setContext(Qt::WidgetWithChildrenShortcut);
     connect(s, &QShortcut::activated, this, [this, delta] { step_page(delta); });
+    // Both spellings of Ctrl+Shift+Tab may match one key press; either steps once.
+    connect(s, &QShortcut::activatedAmbiguously, this, [this, delta] { step_page(delta); });
   };
   add_key(QKeySequence(Qt::CTRL | Qt::Key_Tab), +1);
   add_key(QKeySequence(Qt::CTRL | Qt::Key_PageDown), +1);
+  // Shift+Tab arrives as Backtab from some keyboards and as Tab from others.
   add_key(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), -1);
+  add_key(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), -1);
   add_key(QKeySequence(Qt::CTRL | Qt::Key_PageUp), -1);
 }
 
@@ -63,7 +71,7 @@ QWidget* TabControl::add_page(const QString& caption) {
   page->setGeometry(rect());
   pages_.push_back(page);
   const int index = strip_->addTab(caption);
-  strip_->setTabTextColor(index, QColor(0, 0, 255));
+  strip_->setTabTextColor(index, legible_on(QColor(0, 0, 255), palette().color(QPalette::Button), kTextContrast));
   strip_->setFixedWidth(width());  // tabSizeHint depends on the count
   page->setVisible(index == strip_->currentIndex());
   strip_->raise();
@@ -93,6 +101,8 @@ void TabControl::paintEvent(QPaintEvent*) {
   option.shape = QTabBar::RoundedNorth;
   option.tabBarSize = strip_->size();
   style()->drawPrimitive(QStyle::PE_FrameTabWidget, &option, &painter, this);
+  // The style shades the page a little off the control's own colour.
+  painter.fillRect(option.rect.adjusted(1, 1, -1, -1), palette().color(QPalette::Window));
 }
 
 }  // namespace vorbento

@@ -1,6 +1,7 @@
 // The formula page: the two pictures (size, eleven rows, the column of "="
 // signs) and the frames, pictures and credit line at their places.
 #include "tests/formula/offscreen_main.h"
+#include "ui/colours.h"
 #include "ui/fonts.h"
 #include "ui/formula/formula_page.h"
 
@@ -46,6 +47,21 @@ std::vector<Band> ink_bands(const QImage& image) {
     open = true;
   }
   return bands;
+}
+
+// Bands closer than `gap` blank lines are one row (a fraction's bar stands
+// clear of its numerator once the pixels are fine enough).
+std::vector<Band> joined(std::vector<Band> bands, int gap) {
+  std::vector<Band> rows;
+  for (const Band& b : bands) {
+    if (!rows.empty() && b.top - rows.back().bottom <= gap) {
+      Band& r = rows.back();
+      r.bottom = b.bottom, r.left = std::min(r.left, b.left), r.right = std::max(r.right, b.right);
+    } else {
+      rows.push_back(b);
+    }
+  }
+  return rows;
 }
 
 QString describe(const std::vector<Band>& bands) {
@@ -120,6 +136,26 @@ class FormulaPageTest : public QObject {
     QVERIFY(last.left < 30);
   }
 
+  // A high-DPI screen gets the pictures set at its resolution: twice the
+  // device pixels each way, the same rows in the same places, scaled.
+  void pictures_at_pixel_ratio_two_keep_their_rows() {
+    const std::pair<QImage (*)(qreal), QSize> pictures[] = {{vorbento::render_formula_image1, QSize(528, 1048)},
+                                                             {vorbento::render_formula_image2, QSize(1052, 1118)}};
+    for (const auto& [render, device_size] : pictures) {
+      const QImage normal = render(1.0);
+      const QImage sharp = render(2.0);
+      QCOMPARE(sharp.size(), device_size);
+      QCOMPARE(sharp.deviceIndependentSize(), QSizeF(normal.size()));
+      const std::vector<Band> rows = ink_bands(normal);
+      const std::vector<Band> rows2 = joined(ink_bands(sharp), 4);
+      QVERIFY2(rows2.size() == rows.size(), qPrintable(describe(rows2)));
+      for (std::size_t k = 0; k < rows.size(); ++k) {
+        QVERIFY2(qAbs(rows2[k].centre() - 2 * rows[k].centre()) <= 2, qPrintable(describe(rows2)));
+        QVERIFY2(qAbs(rows2[k].right - 2 * rows[k].right) <= 3, qPrintable(describe(rows2)));
+      }
+    }
+  }
+
   void frames_pictures_and_credit_sit_at_their_places() {
     QWidget host;
     host.resize(1019, 695);
@@ -163,8 +199,10 @@ class FormulaPageTest : public QObject {
     host.resize(1019, 695);
     QWidget* page = vorbento::build_formula_page(&host);
     host.show();
-    const QColor highlight = host.palette().color(QPalette::Highlight);
+    // The highlight colour, darkened just enough to read on its background.
     const QColor caption_text = host.palette().color(QPalette::HighlightedText);
+    const QColor highlight =
+        vorbento::legible_on(host.palette().color(QPalette::Highlight), caption_text, vorbento::kTextContrast);
 
     auto* frame1 = child<QGroupBox>(page, "Frame1");
     QVERIFY(frame1);
@@ -183,7 +221,9 @@ class FormulaPageTest : public QObject {
     QCOMPARE(credit->font().bold(), false);
     QCOMPARE(credit->font().family(), vorbento::vorbento_font(12).family());
     QCOMPARE(credit->font().pixelSize(), vorbento::vorbento_font(12).pixelSize());
-    QCOMPARE(credit->palette().color(QPalette::WindowText), highlight);
+    QCOMPARE(credit->palette().color(QPalette::WindowText),
+             vorbento::legible_on(host.palette().color(QPalette::Highlight), host.palette().color(QPalette::Button),
+                                  vorbento::kTextContrast));
     QVERIFY(credit->text().contains(QStringLiteral("Vorbento")));
     QVERIFY(!credit->text().contains(u'\n') && !credit->wordWrap());
     QVERIFY(QFontMetrics(credit->font()).horizontalAdvance(credit->text()) <= credit->width());

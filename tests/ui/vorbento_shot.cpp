@@ -1,8 +1,9 @@
 // Renders the window once per page into PNG files, without a display:
-//   vorbento-shot [directory] [scale]
+//   vorbento-shot [directory] [scale] [dark]
 // writes directory/screenshot-input.png, -output.png and -formulas.png, the
 // README's pictures (`vorbento-shot docs` renews them) and a way to check the
-// look by eye. A scale of 2 renders as a high-DPI screen would.
+// look by eye. A scale of 2 renders as a high-DPI screen would; "dark" under a
+// dark desktop palette.
 #include <QApplication>
 #include <QDir>
 #include <QPixmap>
@@ -10,6 +11,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "dark_palette.h"
 #include "ui/app_style.h"
 #include "ui/main_window.h"
 #include "ui/tab_control.h"
@@ -19,6 +21,10 @@ int main(int argc, char* argv[]) {
   if (argc > 2) qputenv("QT_SCALE_FACTOR", argv[2]);
   QApplication app(argc, argv);
   vorbento::apply_application_style();
+  if (argc > 3 && QByteArray(argv[3]) == "dark") {
+    QApplication::setPalette(vorbento::test::dark_palette());
+    vorbento::apply_application_style();
+  }
 
   const QDir dir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
   vorbento::MainWindow window;

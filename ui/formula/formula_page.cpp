@@ -1,5 +1,6 @@
 #include "ui/formula/formula_page.h"
 
+#include "ui/colours.h"
 #include "ui/fonts.h"
 #include "ui/formula/captioned_frame.h"
 #include "ui/formula/formula_face.h"
@@ -40,24 +41,36 @@ std::vector<RowPlacement> rows_in_column(std::span<const QStringView> rows, QSiz
 constexpr QSize kImage1Size{264, 524};
 constexpr QSize kImage2Size{526, 559};
 
-// A formula picture, typeset once, when it is first shown: the formula page
-// is seldom the first thing a user looks at, and typesetting both pictures
-// would otherwise add a third to the window's start-up.
+using Render = QImage (*)(qreal);
+
+// A formula picture, typeset when it is first shown: the formula page is
+// seldom the first thing a user looks at, and typesetting both pictures would
+// otherwise add a third to the window's start-up. Set again for a screen of
+// another pixel ratio.
 class FormulaPicture : public QLabel {
  public:
-  FormulaPicture(QWidget* parent, QImage (*render)()) : QLabel(parent), render_(render) {}
+  FormulaPicture(QWidget* parent, Render render) : QLabel(parent), render_(render) {}
 
  protected:
   void showEvent(QShowEvent* event) override {
-    if (pixmap().isNull()) setPixmap(QPixmap::fromImage(render_()));
+    typeset();
     QLabel::showEvent(event);
+  }
+  void paintEvent(QPaintEvent* event) override {
+    typeset();
+    QLabel::paintEvent(event);
   }
 
  private:
-  QImage (*render_)();
+  void typeset() {
+    const qreal ratio = devicePixelRatioF();
+    if (pixmap().isNull() || pixmap().devicePixelRatio() != ratio) setPixmap(QPixmap::fromImage(render_(ratio)));
+  }
+
+  Render render_;
 };
 
-QLabel* picture(QWidget* frame, const char* name, QImage (*render)(), QSize size, int left_twips, int top_twips) {
+QLabel* picture(QWidget* frame, const char* name, Render render, QSize size, int left_twips, int top_twips) {
   auto* label = new FormulaPicture(frame, render);
   label->setObjectName(QLatin1String(name));
   label->setScaledContents(false);
@@ -78,13 +91,13 @@ CaptionedFrame* frame(QWidget* page, const char* name, const QString& caption, c
 
 }  // namespace
 
-QImage render_formula_image1() {
+QImage render_formula_image1(qreal pixel_ratio) {
   const FormulaStyle style = formula::liberation_serif_style(14, 10);
   const auto rows = rows_in_column(formula::image1_rows(), kImage1Size, 46, row_end_for_equals_at(style, 245));
-  return formula::typeset_rows(kImage1Size, style, rows);
+  return formula::typeset_rows(kImage1Size, style, rows, pixel_ratio);
 }
 
-QImage render_formula_image2() {
+QImage render_formula_image2(qreal pixel_ratio) {
   // The torque rows are long for their 190-pixel column: a size smaller and
   // a little less air around the signs than in the first picture.
   FormulaStyle style = formula::liberation_serif_style(13, 10);
@@ -93,7 +106,7 @@ QImage render_formula_image2() {
   auto rows = rows_in_column(formula::image2_rows(), kImage2Size, 50, row_end_for_equals_at(style, 191));
   // The time-weighted average is one long row across the whole picture.
   rows.back().right = row_end_for_equals_at(style, 505);
-  return formula::typeset_rows(kImage2Size, style, rows);
+  return formula::typeset_rows(kImage2Size, style, rows, pixel_ratio);
 }
 
 QWidget* build_formula_page(QWidget* parent) {
@@ -108,10 +121,13 @@ QWidget* build_formula_page(QWidget* parent) {
   const QColor highlight = base.color(QPalette::Highlight);
 
   // Frames: white-on-blue system caption colours turned round, i.e. the
-  // caption-text colour as background and the highlight colour for the caption.
+  // caption-text colour as background and the highlight colour for the
+  // caption; on a dark desktop the page's own dark colour. The highlight is
+  // darkened (or lightened) where it would not read on its background.
   QPalette frame_colours = base;
-  frame_colours.setColor(QPalette::Window, base.color(QPalette::HighlightedText));
-  frame_colours.setColor(QPalette::WindowText, highlight);
+  const QColor frame_ground = is_dark(base) ? page_background(base) : base.color(QPalette::HighlightedText);
+  frame_colours.setColor(QPalette::Window, frame_ground);
+  frame_colours.setColor(QPalette::WindowText, legible_on(highlight, frame_ground, kTextContrast));
 
   CaptionedFrame* frame1 = frame(page, "Frame1", QStringLiteral("Fordulatszám, gyorulási idő és inercia számítások"),
                             frame_colours, 330, 810, 5595, 9195);
@@ -129,7 +145,8 @@ QWidget* build_formula_page(QWidget* parent) {
   credit->setFont(credit_font);
   QPalette credit_colours = base;
   credit_colours.setColor(QPalette::Window, base.color(QPalette::Button));
-  credit_colours.setColor(QPalette::WindowText, highlight);
+  credit_colours.setColor(QPalette::WindowText,
+                          legible_on(highlight, base.color(QPalette::Button), kTextContrast));
   credit->setPalette(credit_colours);
   credit->setAutoFillBackground(true);
   credit->setWordWrap(false);
