@@ -9,6 +9,7 @@ packages=(
   qt6-base-dev fonts-liberation            # the window and its font
   clang libclang-rt-14-dev                 # the fuzzer (libFuzzer, sanitizers)
   xvfb xauth                               # a virtual display for window benchmarks
+  dbus dbus-bin at-spi2-core python3-pyatspi  # the window through AT-SPI (tests/ui/atspi_check.py)
 )
 
 missing=()
