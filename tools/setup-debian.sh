@@ -12,6 +12,7 @@ packages=(
   xvfb xauth                               # a virtual display for window benchmarks
   dpkg-dev fakeroot file lintian           # the Debian package (CPack, shlibdeps) and its check
   desktop-file-utils appstream             # validating the desktop entry and the metainfo
+  dbus dbus-bin at-spi2-core python3-pyatspi  # the window through AT-SPI (tests/ui/atspi_check.py)
 )
 
 missing=()

@@ -1,10 +1,20 @@
 #include "ui/field_mirror.h"
 
+#include <QAccessible>
 #include <QLineEdit>
 
+#include "ui/field_access.h"
 #include "ui/field_marks.h"
 
 namespace vorbento {
+
+namespace {
+
+QString qt_text(const std::string& text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
 
 FieldMirror::FieldMirror(FieldStore& store, const FieldEdits& edits, QObject* parent)
     : QObject(parent), store_(store), edits_(edits) {
@@ -13,36 +23,61 @@ FieldMirror::FieldMirror(FieldStore& store, const FieldEdits& edits, QObject* pa
     QLineEdit* edit = edits_[n];
     normal_palettes_[n] = edit->palette();
     show_text(f, store_.text(f));
-    show_problem(*edit, normal_palettes_[n], store_.mark(f));
+    show_mark(f);
     if (!is_input(f)) continue;
-    // textEdited only: the user's typing, deleting, pasting, cutting and undo,
-    // never the texts this mirror sets (those would echo the engine's own writes).
-    connect(edit, &QLineEdit::textEdited, this, [this, f](const QString& text) {
-      const QByteArray utf8 = text.toUtf8();
-      store_.edit(f, std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
-    });
+    // textChanged, not textEdited: a text set by the accessibility interface
+    // or by any caller of setText must reach the engine as well.
+    connect(edit, &QLineEdit::textChanged, this, [this, f](const QString& text) { widget_changed(f, text); });
   }
   store_.add_observer(this);
 }
 
 FieldMirror::~FieldMirror() { store_.remove_observer(this); }
 
+void FieldMirror::widget_changed(Field f, const QString& text) {
+  if (showing_) return;
+  const QByteArray utf8 = text.toUtf8();
+  const std::string before = store_.text(f);
+  emptied_from_ = text.isEmpty() ? &before : nullptr;
+  store_.edit(f, std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
+  emptied_from_ = nullptr;
+  // Whatever the engine made of the edit is what the field shows.
+  show_text(f, store_.text(f));
+}
+
 void FieldMirror::text_changed(Field f, const std::string& text) { show_text(f, text); }
 
-void FieldMirror::mark_changed(Field f, Problem p) {
-  show_problem(*edits_[index(f)], normal_palettes_[index(f)], p);
+void FieldMirror::mark_changed(Field f, Problem) { show_mark(f); }
+
+void FieldMirror::show_mark(Field f) {
+  QLineEdit* edit = edits_[index(f)];
+  show_problem(*edit, normal_palettes_[index(f)], store_.mark(f));
+  // Only an input can be entered wrongly; a marked result is described, not invalid.
+  set_entry_invalid(*edit, is_input(f) && store_.mark(f) != Problem::none);
 }
 
 void FieldMirror::show_text(Field f, const std::string& text) {
   QLineEdit* edit = edits_[index(f)];
-  const QString shown = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+  const QString shown = qt_text(text);
   // The user's own edit comes back unchanged: leave the cursor and the undo
   // history where the typing left them.
   if (edit->text() == shown) return;
-  edit->setText(shown);
-  // A field the user is not in shows the start of its text, where the
-  // significant digits are; the focused one keeps the cursor at the end.
-  if (!edit->hasFocus()) edit->setCursorPosition(0);
+  const bool was_showing = showing_;
+  showing_ = true;
+  if (emptied_from_ && edit->text().isEmpty()) {
+    // The engine refills a field the user emptied. setText would drop the
+    // field's undo history; instead the old text is put back and replaced as
+    // one selection, so one Ctrl+Z brings the old text back.
+    edit->insert(qt_text(*emptied_from_));
+    edit->selectAll();
+    edit->insert(shown);
+  } else {
+    edit->setText(shown);
+    // A field the user is not in shows the start of its text, where the
+    // significant digits are; the focused one keeps the cursor at the end.
+    if (!edit->hasFocus()) edit->setCursorPosition(0);
+  }
+  showing_ = was_showing;
 }
 
 }  // namespace vorbento

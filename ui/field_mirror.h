@@ -1,6 +1,7 @@
 // Keeps the field widgets and the engine's texts in step: every text the
-// engine writes is shown at once, and every change the user makes to an input
-// field is one edit of the engine.
+// engine writes is shown at once, and every change of an input widget's text,
+// whatever makes it (typing, pasting, undo, drag and drop, an input method,
+// assistive technology, setText), is one edit of the engine.
 #pragma once
 
 #include <QObject>
@@ -24,11 +25,19 @@ class FieldMirror : public QObject, private FieldObserver {
  private:
   void text_changed(Field f, const std::string& text) override;
   void mark_changed(Field f, Problem p) override;
+  void widget_changed(Field f, const QString& text);
   void show_text(Field f, const std::string& text);
+  void show_mark(Field f);
 
   FieldStore& store_;
   FieldEdits edits_;
   std::array<QPalette, kFieldCount> normal_palettes_;
+  // While the mirror itself sets a widget's text, that change is the engine's
+  // own write coming back, not an edit.
+  bool showing_ = false;
+  // The text of an input before the edit that emptied it, kept only while that
+  // edit runs: the refill "0" is shown as an undoable step from it.
+  const std::string* emptied_from_ = nullptr;
 };
 
 }  // namespace vorbento

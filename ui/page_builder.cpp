@@ -3,10 +3,12 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+#include <limits>
 #include <utility>
 #include <vector>
 
 #include "ui/caption_label.h"
+#include "ui/field_access.h"
 #include "ui/fonts.h"
 #include "ui/label_layout.h"
 #include "ui/layout_table.h"
@@ -33,11 +35,14 @@ QLabel* make_label(QWidget* page, const LabelBox& b, const QPalette& colours) {
 
 QLineEdit* make_field(QWidget* page, const FieldPlacement& p) {
   QLineEdit* edit = is_input(p.field) ? new QLineEdit(page) : new ResultField(page);
+  // First: the settings below already ask for the widget's accessible interface.
+  make_accessible_field(*edit, is_input(p.field));
   const std::string_view name = vorbento::name(p.field);
   edit->setObjectName(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
   edit->setAccessibleName(QString::fromUtf8(p.accessible_name));
   edit->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-  edit->setMaxLength(32767);  // the toolkit's largest: no limit of its own
+  // No length limit: a longer paste is taken whole, never cut to another number.
+  edit->setMaxLength(std::numeric_limits<int>::max());
   edit->setFrame(true);
   // The motor wheel's width keeps the window's own smaller font.
   edit->setFont(vorbento_font(p.field == Field::lmk ? kWindowPointSize : kControlPointSize));
@@ -101,12 +106,27 @@ void build_page(QWidget* page, Page which, FieldEdits& edits) {
   QPalette colours = page->palette();
   colours.setColor(QPalette::Window, colours.color(QPalette::Button));
   colours.setColor(QPalette::WindowText, colours.color(QPalette::ButtonText));
-  for (const LabelBox& b : boxes) make_label(page, b, colours);
+  // Each field's row begins with two base labels, its symbol and its
+  // description, in the field order; the free notes come after the rows.
+  std::vector<QLabel*> bases;
+  for (const LabelBox& b : boxes) {
+    QLabel* label = make_label(page, b, colours);
+    if (b.placement->layer == Layer::base) bases.push_back(label);
+  }
+  std::size_t row = 0;
   for (const FieldPlacement& p : field_placements()) {
     if (info(p.field).page != which) continue;
     QLineEdit* edit = make_field(page, p);
     edit->raise();
     edits[index(p.field)] = edit;
+    // The description labels the field for assistive technology; its own
+    // name reads as one phrase, where its caption is cut by dash runs and
+    // blanks left for subscripts and exponents.
+    QLabel* description = bases.at(2 * row + 1);
+    description->setBuddy(edit);
+    description->setAccessibleName(QString::fromUtf8(p.symbol) + QStringLiteral(": ") +
+                                   QString::fromUtf8(p.accessible_name));
+    ++row;
   }
 }
 

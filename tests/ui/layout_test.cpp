@@ -8,6 +8,7 @@
 #include <QSet>
 #include <QTest>
 
+#include <limits>
 #include <memory>
 #include <tuple>
 #include <vector>
@@ -195,7 +196,7 @@ class LayoutTest : public QObject {
     QCOMPARE(QFontInfo(edit->font()).pixelSize(), f == Field::lmk ? 11 : 13);
     QCOMPARE(edit->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignLeft);
     QVERIFY(edit->hasFrame());
-    QCOMPARE(edit->maxLength(), 32767);
+    QCOMPARE(edit->maxLength(), std::numeric_limits<int>::max());  // no length limit
     QVERIFY(!edit->accessibleName().isEmpty());
     if (f == Field::a) {
       QCOMPARE(edit->palette().color(QPalette::Base), QColor(Qt::white));

@@ -142,8 +142,126 @@ class Parser {
   qsizetype pos_ = 0;
 };
 
+// The linear reading of the same notation: one piece per item of a list.
+struct Piece {
+  enum Kind { term, op, fraction } kind = term;
+  QString text;
+  bool compound = false;  // a group holding an operator
+};
+
+class LinearReader {
+ public:
+  explicit LinearReader(QStringView s) : parser_check_(s), s_(s) {}
+
+  QString read() {
+    parser_check_.parse();  // the same errors as the typesetter
+    std::vector<Piece> pieces = list(u'\0');
+    if (!pieces.empty() && pieces.back().kind == Piece::op && pieces.back().text == u"=") pieces.pop_back();
+    return join(pieces).text;
+  }
+
+ private:
+  static Piece join(const std::vector<Piece>& pieces) {
+    if (pieces.size() == 1) return pieces.front();
+    Piece out;
+    for (std::size_t k = 0; k < pieces.size(); ++k) {
+      const Piece& p = pieces[k];
+      if (p.kind == Piece::op) {
+        out.compound = true;
+        out.text += (k == 0 ? QString() : QStringLiteral(" ")) + p.text + QStringLiteral(" ");
+      } else if (p.kind == Piece::fraction && k + 1 < pieces.size() && pieces[k + 1].text == u"*") {
+        out.text += u'(' + p.text + u')';
+      } else {
+        out.text += p.text;
+      }
+    }
+    out.text = out.text.trimmed();
+    return out;
+  }
+
+  static QString superscript(const QString& power) {
+    static constexpr char16_t kDigits[] = u"⁰¹²³⁴⁵⁶⁷⁸⁹";
+    QString out;
+    for (QChar c : power) {
+      if (!c.isDigit()) return QStringLiteral("^") + power;
+      out += QChar(kDigits[c.digitValue()]);
+    }
+    return out;
+  }
+
+  static QString grouped(const Piece& p) { return p.compound ? u'(' + p.text + u')' : p.text; }
+
+  void skip_blanks() {
+    while (pos_ < s_.size() && s_[pos_].isSpace()) ++pos_;
+  }
+
+  std::vector<Piece> list(char16_t close) {
+    std::vector<Piece> pieces;
+    for (skip_blanks(); pos_ < s_.size() && s_[pos_] != close; skip_blanks()) {
+      const QChar c = s_[pos_];
+      if (c == u'_' || c == u'^') {
+        ++pos_;
+        const QString script = argument().text;
+        pieces.back().text += c == u'_' ? u'_' + script : superscript(script);
+        pieces.back().kind = Piece::term;
+      } else {
+        pieces.push_back(atom());
+      }
+    }
+    return pieces;
+  }
+
+  Piece braced() {
+    skip_blanks();
+    ++pos_;  // '{'
+    Piece p = join(list(u'}'));
+    skip_blanks();
+    ++pos_;  // '}'
+    return p;
+  }
+
+  Piece argument() {
+    skip_blanks();
+    if (s_[pos_] == u'{') return braced();
+    return {Piece::term, QString(s_[pos_++])};
+  }
+
+  Piece atom() {
+    const QChar c = s_[pos_];
+    if (c == u'{') return braced();
+    if (c == u'\\') {
+      const qsizetype start = ++pos_;
+      while (pos_ < s_.size() && s_[pos_].isLetter()) ++pos_;
+      if (s_.mid(start, pos_ - start) == u"sqrt") return {Piece::term, QStringLiteral("√(") + braced().text + u')'};
+      const Piece numerator = braced();
+      const Piece denominator = braced();
+      return {Piece::fraction, grouped(numerator) + QStringLiteral(" / ") + grouped(denominator)};
+    }
+    if (c == u'(' || c == u'[') {
+      ++pos_;
+      const char16_t close = c == u'(' ? u')' : u']';
+      Piece inner = join(list(close));
+      ++pos_;
+      return {Piece::term, c + inner.text + QChar(close)};
+    }
+    if (is_operator(c)) {
+      ++pos_;
+      return {Piece::op, QString(c)};
+    }
+    const qsizetype start = pos_;
+    while (pos_ < s_.size() && !is_special(s_[pos_])) ++pos_;
+    return {Piece::term, s_.mid(start, pos_ - start).toString()};
+  }
+
+  Parser parser_check_;
+  QStringView s_;
+  qsizetype pos_ = 0;
+};
+
 }  // namespace
 
 ItemPtr parse_formula(QStringView markup) { return Parser(markup).parse(); }
+
+QString linear_formula(QStringView markup) { return LinearReader(markup).read(); }
 
 }  // namespace vorbento::formula

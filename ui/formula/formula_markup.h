@@ -22,4 +22,11 @@ namespace vorbento::formula {
 // command or a script with nothing to attach to.
 ItemPtr parse_formula(QStringView markup);
 
+// The same formula as one line of plain text, for reading aloud: subscripts
+// after "_", powers as superscript digits, a fraction as "numerator /
+// denominator" with parentheses around a numerator or denominator of several
+// terms (and around the fraction itself before a "*"), a root as "√(...)".
+// A row's closing "=" is left off. Same errors as parse_formula.
+QString linear_formula(QStringView markup);
+
 }  // namespace vorbento::formula

@@ -5,6 +5,7 @@
 #include "ui/formula/captioned_frame.h"
 #include "ui/formula/formula_face.h"
 #include "ui/formula/formula_layout.h"
+#include "ui/formula/formula_markup.h"
 #include "ui/formula/formula_picture.h"
 #include "ui/formula/formula_rows.h"
 
@@ -70,9 +71,18 @@ class FormulaPicture : public QLabel {
   Render render_;
 };
 
-QLabel* picture(QWidget* frame, const char* name, Render render, QSize size, int left_twips, int top_twips) {
+// What a screen reader reads for a picture: its rows as plain text, one a line.
+QString linear_rows(std::span<const QStringView> rows) {
+  QStringList lines;
+  for (QStringView row : rows) lines << formula::linear_formula(row);
+  return lines.join(u'\n');
+}
+
+QLabel* picture(QWidget* frame, const char* name, Render render, std::span<const QStringView> rows, QSize size,
+                int left_twips, int top_twips) {
   auto* label = new FormulaPicture(frame, render);
   label->setObjectName(QLatin1String(name));
+  label->setAccessibleDescription(linear_rows(rows));
   label->setScaledContents(false);
   label->setGeometry(twips(left_twips), twips(top_twips), size.width(), size.height());
   label->setFixedSize(size);
@@ -131,11 +141,11 @@ QWidget* build_formula_page(QWidget* parent) {
 
   CaptionedFrame* frame1 = frame(page, "Frame1", QStringLiteral("Fordulatszám, gyorulási idő és inercia számítások"),
                             frame_colours, 330, 810, 5595, 9195);
-  picture(frame1, "Image1", render_formula_image1, kImage1Size, 1320, 750);
+  picture(frame1, "Image1", render_formula_image1, formula::image1_rows(), kImage1Size, 1320, 750);
 
   CaptionedFrame* frame2 = frame(page, "Frame2", QStringLiteral("Szükséges forgatónyomaték és motorteljesítmények számítása"),
                             frame_colours, 6660, 810, 8205, 9195);
-  picture(frame2, "Image2", render_formula_image2, kImage2Size, 90, 780);
+  picture(frame2, "Image2", render_formula_image2, formula::image2_rows(), kImage2Size, 90, 780);
 
   auto* credit = new QLabel(QStringLiteral("Vorbento V 0.2 – hajtásméretező"), page);
   credit->setObjectName(QStringLiteral("Label12"));
