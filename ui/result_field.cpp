@@ -7,9 +7,13 @@
 #include <QStyleOptionFrame>
 #include <QToolTip>
 
+#include "ui/field_access.h"
+
 namespace vorbento {
 
 ResultField::ResultField(QWidget* parent) : QLineEdit(parent) {
+  // Before any setting below asks for the widget's accessible interface.
+  make_accessible_field(*this, false);
   setReadOnly(true);
   setFocusPolicy(Qt::NoFocus);
   setContextMenuPolicy(Qt::NoContextMenu);
