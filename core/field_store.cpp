@@ -201,6 +201,7 @@ void FieldStore::refresh_stale() {
     stale_[n] = now;
     for (FieldObserver* o : observers_) o->stale_changed(f, now);
   }
+  for (FieldObserver* o : observers_) o->recalculated();
 }
 
 void FieldStore::collect_causes(Field f, std::vector<StaleCause>& out, std::array<bool, kFieldCount>& seen) const {

@@ -78,6 +78,8 @@ class FieldObserver {
   // A result started or stopped following the inputs; told once the whole
   // recalculation of an edit has ended.
   virtual void stale_changed(Field, bool) {}
+  // The whole recalculation of an edit (or of a page change) has ended.
+  virtual void recalculated() {}
 };
 
 class FieldStore {

@@ -25,16 +25,27 @@ QColor problem_tint(const QPalette& normal) {
   return legible_on(tint, normal.color(QPalette::Text), kResultContrast);
 }
 
-void show_problem(QLineEdit& edit, const QPalette& normal, Problem p) {
+QColor stale_tint(const QPalette& normal) {
+  const QColor tint = is_dark(normal) ? QColor(88, 68, 12) : QColor(255, 240, 200);
+  return legible_on(tint, normal.color(QPalette::Text), kResultContrast);
+}
+
+void show_problem(QLineEdit& edit, const QPalette& normal, Problem p, const QString& stale_reason) {
   QPalette pal = normal;
-  if (p != Problem::none) {
+  const bool stale = p == Problem::none && !stale_reason.isEmpty();
+  if (p != Problem::none || stale) {
     // Every colour group, so the tint stays while the window is inactive.
-    const QColor tint = problem_tint(normal);
+    const QColor tint = stale ? stale_tint(normal) : problem_tint(normal);
     for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
       pal.setColor(group, QPalette::Base, tint);
   }
   edit.setPalette(pal);
-  const QString message = problem_message(p);
+  QFont font = edit.font();
+  if (font.italic() != stale) {
+    font.setItalic(stale);
+    edit.setFont(font);
+  }
+  const QString message = stale ? stale_reason : problem_message(p);
   edit.setToolTip(message);
   edit.setAccessibleDescription(message);
 }

@@ -5,6 +5,7 @@
 
 #include "ui/field_access.h"
 #include "ui/field_marks.h"
+#include "ui/stale_message.h"
 
 namespace vorbento {
 
@@ -49,9 +50,15 @@ void FieldMirror::text_changed(Field f, const std::string& text) { show_text(f, 
 
 void FieldMirror::mark_changed(Field f, Problem) { show_mark(f); }
 
+void FieldMirror::recalculated() {
+  for (std::size_t n = kInputFieldCount; n < kFieldCount; ++n)
+    if (stale_message(store_, field_at(n)) != shown_reasons_[n]) show_mark(field_at(n));
+}
+
 void FieldMirror::show_mark(Field f) {
   QLineEdit* edit = edits_[index(f)];
-  show_problem(*edit, normal_palettes_[index(f)], store_.mark(f));
+  if (!is_input(f)) shown_reasons_[index(f)] = stale_message(store_, f);
+  show_problem(*edit, normal_palettes_[index(f)], store_.mark(f), shown_reasons_[index(f)]);
   // Only an input can be entered wrongly; a marked result is described, not invalid.
   set_entry_invalid(*edit, is_input(f) && store_.mark(f) != Problem::none);
 }

@@ -25,6 +25,9 @@ class FieldMirror : public QObject, private FieldObserver {
  private:
   void text_changed(Field f, const std::string& text) override;
   void mark_changed(Field f, Problem p) override;
+  // A stale result's reason can change while it stays stale: each is
+  // brought up to date once the whole recalculation has ended.
+  void recalculated() override;
   void widget_changed(Field f, const QString& text);
   void show_text(Field f, const std::string& text);
   void show_mark(Field f);
@@ -32,6 +35,7 @@ class FieldMirror : public QObject, private FieldObserver {
   FieldStore& store_;
   FieldEdits edits_;
   std::array<QPalette, kFieldCount> normal_palettes_;
+  std::array<QString, kFieldCount> shown_reasons_;  // a result's stale reason as shown
   // While the mirror itself sets a widget's text, that change is the engine's
   // own write coming back, not an edit.
   bool showing_ = false;

@@ -15,6 +15,7 @@
 #include "offscreen_test_main.h"
 #include "ui/field_marks.h"
 #include "ui/main_window.h"
+#include "ui/stale_message.h"
 #include "ui/tab_control.h"
 
 using namespace vorbento;
@@ -40,13 +41,17 @@ class WindowTest : public QObject {
 
   QLineEdit* field(Field f) const { return window_->field(f); }
 
-  // Every field of both pages shows the reference's text and mark.
+  // Every field of both pages shows the reference's text and mark: a
+  // problem of its own, else for a result whether it follows the inputs.
   void expect_reference_shown() {
     for (std::size_t n = 0; n < kFieldCount; ++n) {
       const Field f = field_at(n);
       QCOMPARE(field(f)->text(), utf8(reference_->text(f)));
       QCOMPARE(window_->calculator().text(f), reference_->text(f));
-      QCOMPARE(field(f)->toolTip(), problem_message(reference_->mark(f)));
+      const Problem p = reference_->mark(f);
+      const bool stale = p == Problem::none && reference_->stale(f);
+      QCOMPARE(field(f)->toolTip(), stale ? stale_message(*reference_, f) : problem_message(p));
+      QCOMPARE(field(f)->font().italic(), stale);
     }
   }
 
@@ -127,6 +132,23 @@ class WindowTest : public QObject {
     window_->tab_control()->set_current_index(1);
     reference_->tab_changed();
     expect_reference_shown();
+  }
+
+  // The ratio/motor-speed exchange never rewrites the field being typed in.
+  void ratio_and_motor_speed_stay_as_typed() {
+    const std::pair<Field, const char*> cases[] = {
+        {Field::i, "1.5"}, {Field::i, "10"}, {Field::i, "12"}, {Field::nmg0, "7777"}, {Field::nmg0, "8760"}};
+    for (const auto& [f, text] : cases) {
+      cleanup();
+      init();
+      select_all_of(f);
+      QTest::keyClicks(field(f), QString::fromLatin1(text));
+      const std::string typed = text;
+      for (std::size_t n = 1; n <= typed.size(); ++n) reference_->edit(f, typed.substr(0, n));
+      QCOMPARE(field(f)->text(), QString::fromLatin1(text));
+      expect_reference_shown();
+    }
+    QCOMPARE(field(Field::i)->text(), QStringLiteral("7.3"));  // from nmg0 = 8760
   }
 
   void typing_in_the_middle_keeps_the_cursor_where_it_was() {
