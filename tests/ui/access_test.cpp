@@ -127,6 +127,13 @@ class AccessTest : public QObject {
     g->setText(QAccessible::Value, QStringLiteral("9.81"));
     QVERIFY(!g->state().invalid);
     QCOMPARE(g->text(QAccessible::Description), QString());
+    // A bore wider than its wheel: the input is invalid, the inertia built on
+    // it says why it no longer follows.
+    access(field(Field::dmf))->setText(QAccessible::Value, QStringLiteral("0.05"));
+    QVERIFY(access(field(Field::dmf))->state().invalid);
+    QCOMPARE(access(field(Field::jmk))->text(QAccessible::Description),
+             QStringLiteral("Nem követi a bemenő adatokat: d_mk nagyobb, mint D_mk"));
+    access(field(Field::dmf))->setText(QAccessible::Value, QStringLiteral("0.008"));
     // An overflowed result is described, but was not entered wrongly.
     access(field(Field::vg0))->setText(QAccessible::Value, QStringLiteral("1e37"));
     int overflowed = 0;
