@@ -56,15 +56,6 @@ class Reader {
   std::abort();
 }
 
-int output_decimals(Field field) {
-  using enum Field;
-  switch (field) {
-    case tgyg1: case tlg1: case tgyg0: case tlg0: return 7;
-    case jtomeg: case jorso: case jok: case jmk: case jtk: case jossz: return 10;
-    default: return 8;
-  }
-}
-
 // What the engine may have written into an input field besides the user.
 bool engine_form(Field field, const std::string& t) {
   using enum Field;

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "core/number_text.h"
+#include "tests/fuzz/text_forms.h"
 
 namespace vorbento {
 namespace {
@@ -29,14 +30,6 @@ Near root(Near a) {
   return {std::sqrt(std::max(0.0, a.v)), hi - lo};
 }
 
-int decimals(Field f) {
-  switch (f) {
-    case tgyg1: case tlg1: case tgyg0: case tlg0: return 7;
-    case jtomeg: case jorso: case jok: case jmk: case jtk: case jossz: return 10;
-    default: return 8;
-  }
-}
-
 // What a text stands for. A typed input reaches the formula as the single
 // nearest to it; the ratio and motor speed as a value their exchange may have
 // moved in the 7th digit; a result as the single that its 7 significant
@@ -47,7 +40,7 @@ Near shown(const FieldStore& s, Field f) {
   constexpr double kSubnormal = 1.5e-45;
   if (f == i || f == nmg0) return {v, std::abs(v) * 2e-6 + kSubnormal};
   if (is_input(f)) return {v, std::abs(v) * 1.2e-7 + kSubnormal};
-  return {v, 0.5 * std::pow(10.0, -decimals(f)) + std::abs(v) * 6e-7 + kSubnormal};
+  return {v, 0.5 * std::pow(10.0, -output_decimals(f)) + std::abs(v) * 6e-7 + kSubnormal};
 }
 
 Near hollow(Near D, Near d, Near rho, Near l) {
@@ -90,7 +83,7 @@ bool agrees_with_texts(const FieldStore& store, Field result, std::string& why) 
   const Near expected = formula(store, result);
   const double shown_value = parse_double(store.text(result)).value;
   // The result's own rounding: to single, to 7 significant digits, to its decimals.
-  const double own = 0.5 * std::pow(10.0, -decimals(result)) + std::abs(expected.v) * 6e-7;
+  const double own = 0.5 * std::pow(10.0, -output_decimals(result)) + std::abs(expected.v) * 6e-7;
   if (!(std::abs(shown_value - expected.v) <= expected.e + own + 1e-300)) {
     char line[160];
     std::snprintf(line, sizeof line, "shows %.9g, its formula gives %.9g +- %.3g", shown_value, expected.v,

@@ -16,6 +16,15 @@ std::size_t digits_from(std::string_view t, std::size_t p) {
 
 }  // namespace
 
+int output_decimals(Field result) {
+  using enum Field;
+  switch (result) {
+    case tgyg1: case tlg1: case tgyg0: case tlg0: return 7;
+    case jtomeg: case jorso: case jok: case jmk: case jtk: case jossz: return 10;
+    default: return 8;
+  }
+}
+
 bool is_fixed_form(std::string_view t, int decimals) {
   std::size_t p = 0;
   const bool negative = !t.empty() && t[0] == '-';
