@@ -95,6 +95,9 @@ class WindowTest : public QObject {
     for (const char* name : order) {
       QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
       QCOMPARE(QApplication::focusWidget()->objectName(), QString::fromUtf8(name));
+      // Tab selects the whole text, so typing replaces it.
+      QCOMPARE(qobject_cast<QLineEdit*>(QApplication::focusWidget())->selectedText(),
+               qobject_cast<QLineEdit*>(QApplication::focusWidget())->text());
     }
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), strip);
