@@ -1,5 +1,7 @@
 #include "ui/field_access.h"
 
+#include "ui/atspi_invalid_entry.h"
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QFontMetrics>
@@ -129,6 +131,7 @@ QAccessibleInterface* field_factory(const QString& key, QObject* object) {
 void make_accessible_field(QLineEdit& edit, bool input) {
   static const bool installed = [] {
     QAccessible::installFactory(field_factory);
+    watch_invalid_entries();
     return true;
   }();
   (void)installed;
@@ -142,6 +145,7 @@ void set_entry_invalid(QLineEdit& edit, bool invalid) {
   changed.invalid = true;
   QAccessibleStateChangeEvent event(&edit, changed);
   QAccessible::updateAccessibility(&event);
+  announce_invalid_entry(&edit, invalid);
 }
 
 }  // namespace vorbento

@@ -8,8 +8,8 @@ usage: atspi_check.py VORBENTO VORBENTO_REPLAY
 
 Checks every field's name, the results' states and texts, an edit made
 through EditableText (the results must become what the engine gives for it,
-asked from the replay tool), the invalid-entry state of a text that is no
-number (described as such), and each field's label relation. Anything of the stack that does not
+asked from the replay tool), the invalid-entry state and event of a text that
+is no number (described as such), and each field's label relation. Anything of the stack that does not
 start is a failure with its reason; everything started is ended at the end.
 """
 
@@ -272,23 +272,41 @@ def check(env, program, replay):
             errors.append(f"after m = 45 through EditableText {name} reads {text_of(found[field])!r}, "
                           f"the engine gives {want[name]!r}")
 
-    # A text that is no number is described as such, and the description
-    # clears with the mark. (The window also sets the invalid state, which
-    # Qt 6.4's bridge passes on to no AT-SPI state: it maps none to
-    # INVALID_ENTRY, so that part is checked through QAccessible only.)
+    # A text that is no number is an invalid entry, described as such, with
+    # an event a caching screen reader follows; both clear with the mark. The
+    # state set differs from the field's own by INVALID_ENTRY alone.
+    from gi.repository import GLib
+    events = []
+    listener = Atspi.EventListener.new(lambda e: events.append((e.source.name, e.detail1)))
+    listener.register("object:state-changed:invalid-entry")
+
     def description_becomes(text):
         deadline = time.monotonic() + CHANGE_TIMEOUT
         while True:
+            GLib.MainContext.default().iteration(False)
             found[gravity].clear_cache()
             if found[gravity].description == text or time.monotonic() > deadline:
                 return found[gravity].description
-            time.sleep(0.1)
+            time.sleep(0.05)
+
+    def spi_states(o):
+        return {int(s) for s in states(o).getStates()}
+
+    invalid = int(pyatspi.STATE_INVALID_ENTRY)
+    plain = spi_states(found[gravity])
     found[gravity].queryEditableText().setTextContents("abc")
     if (got := description_becomes("Nem szám")) != "Nem szám" or text_of(found[gravity]) != "abc":
         errors.append(f"g = abc: description {got!r}, text {text_of(found[gravity])!r}")
+    if (got := spi_states(found[gravity])) != plain | {invalid}:
+        errors.append(f"g = abc: states {sorted(got)}, expected {sorted(plain | {invalid})}")
     found[gravity].queryEditableText().setTextContents("9.81")
     if (got := description_becomes("")) != "":
         errors.append(f"g = 9.81: description {got!r} stays")
+    if (got := spi_states(found[gravity])) != plain:
+        errors.append(f"g = 9.81: states {sorted(got)}, expected {sorted(plain)}")
+    if events != [(gravity, 1), (gravity, 0)]:
+        errors.append(f"invalid-entry events {events}, expected one set and one cleared for g")
+    listener.deregister("object:state-changed:invalid-entry")
 
     if program_proc.poll() is not None:
         errors.append(f"vorbento ended during the check (exit status {program_proc.returncode})")
@@ -324,7 +342,7 @@ def main():
     if errors:
         return 1
     print("accessibility through AT-SPI: 54 labelled fields, 21 read-only results, EditableText edits, "
-          "bad input described: ok")
+          "bad input invalid and described: ok")
     return 0
 
 
