@@ -1,6 +1,7 @@
 #include "ui/field_access.h"
 
 #include "ui/atspi_invalid_entry.h"
+#include "ui/text_segments.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -77,6 +78,15 @@ class FieldAccess : public QAccessibleWidget,
     if (input_) edit()->setCursorPosition(clamp(position));
   }
   QString text(int start, int end) const override { return edit()->text().mid(start, end - start); }
+  QString textBeforeOffset(int offset, QAccessible::TextBoundaryType unit, int* start, int* end) const override {
+    return piece(offset, unit, Side::before, start, end);
+  }
+  QString textAtOffset(int offset, QAccessible::TextBoundaryType unit, int* start, int* end) const override {
+    return piece(offset, unit, Side::at, start, end);
+  }
+  QString textAfterOffset(int offset, QAccessible::TextBoundaryType unit, int* start, int* end) const override {
+    return piece(offset, unit, Side::after, start, end);
+  }
   int characterCount() const override { return static_cast<int>(edit()->text().size()); }
   QRect characterRect(int offset) const override {
     // The cursor's rectangle anchors the text's scrolled position; the
@@ -94,8 +104,14 @@ class FieldAccess : public QAccessibleWidget,
     return edit()->cursorPositionAt(edit()->mapFromGlobal(point));
   }
   void scrollToSubstring(int start, int) override { setCursorPosition(start); }
+  // One run without attributes over the whole text. An empty run at each
+  // offset made Orca read "2700" as "270": it joins the runs to find the
+  // text's extent.
   QString attributes(int offset, int* start, int* end) const override {
-    *start = *end = offset;
+    const int n = characterCount();
+    const bool inside = offset >= 0 && offset <= n;
+    *start = inside ? 0 : offset;
+    *end = inside ? n : offset;
     return {};
   }
 
@@ -114,6 +130,12 @@ class FieldAccess : public QAccessibleWidget,
  private:
   QLineEdit* edit() const { return static_cast<QLineEdit*>(widget()); }
   int clamp(int offset) const { return std::clamp(offset, 0, characterCount()); }
+  QString piece(int offset, QAccessible::TextBoundaryType unit, Side side, int* start, int* end) const {
+    TextPiece p = text_piece(edit()->text(), offset, edit()->cursorPosition(), unit, side);
+    *start = p.start;
+    *end = p.end;
+    return p.text;
+  }
 
   bool input_;
 };

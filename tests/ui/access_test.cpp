@@ -100,6 +100,38 @@ class AccessTest : public QObject {
     }
   }
 
+  void text_is_read_piece_by_piece_at_every_offset() {
+    // A screen reader reads by character, word and line, the caret often
+    // after the last character; every answer must come, and the pieces must
+    // tile the text.
+    using Unit = QAccessible::TextBoundaryType;
+    for (const QString& typed : {QStringLiteral("2700"), QStringLiteral("1.5 e-3,  x"), QStringLiteral("ő😀ű")}) {
+      field(Field::m)->setText(typed);
+      QAccessibleTextInterface* t = access(field(Field::m))->textInterface();
+      const int n = t->characterCount();
+      for (Unit unit : {QAccessible::CharBoundary, QAccessible::WordBoundary, QAccessible::SentenceBoundary,
+                        QAccessible::LineBoundary, QAccessible::NoBoundary}) {
+        for (int k = -2; k <= n + 1; ++k) {
+          int s = 0, e = 0, bs = 0, be = 0, as = 0, ae = 0;
+          const QString at = t->textAtOffset(k, unit, &s, &e);
+          const QString before = t->textBeforeOffset(k, unit, &bs, &be);
+          t->textAfterOffset(k, unit, &as, &ae);
+          if (k < 0 || k >= n) continue;
+          QVERIFY2(s <= k && k < e && at == typed.mid(s, e - s), qPrintable(typed + " at " + QString::number(k)));
+          QVERIFY(before.isEmpty() ? s == 0 : be == s);
+          QVERIFY(e == n ? as == -1 : as == e);
+        }
+        QString tiled;
+        for (int k = 0, s = 0, e = 0; k < n; k = e) tiled += t->textAtOffset(k, unit, &s, &e);
+        QCOMPARE(tiled, typed);
+      }
+      // No attributes: one run, so a reader joining runs gets the whole text.
+      int s = -1, e = -1;
+      t->attributes(n - 1, &s, &e);
+      QCOMPARE(typed.mid(s, e - s), typed);
+    }
+  }
+
   void every_field_is_labelled_by_its_description() {
     for (const FieldPlacement& p : field_placements()) {
       QAccessibleInterface* a = access(field(p.field));
