@@ -2,8 +2,8 @@
 // configuration: build the window and run until it is closed.
 #include <QApplication>
 
-#include "ui/app_style.h"
-#include "ui/main_window.h"
+#include "ui/look/app_style.h"
+#include "ui/window/main_window.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);

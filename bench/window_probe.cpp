@@ -26,8 +26,8 @@
 #include <vector>
 
 #include "bench/typing_session.h"
-#include "ui/app_style.h"
-#include "ui/main_window.h"
+#include "ui/look/app_style.h"
+#include "ui/window/main_window.h"
 
 namespace {
 

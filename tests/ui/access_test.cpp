@@ -12,9 +12,9 @@
 #include <string>
 
 #include "offscreen_test_main.h"
-#include "ui/layout_table.h"
-#include "ui/main_window.h"
-#include "ui/tab_control.h"
+#include "ui/placement/layout_table.h"
+#include "ui/window/main_window.h"
+#include "ui/window/tab_control.h"
 
 using namespace vorbento;
 

@@ -14,11 +14,11 @@
 #include <vector>
 
 #include "offscreen_test_main.h"
-#include "ui/caption_label.h"
-#include "ui/fonts.h"
-#include "ui/layout_table.h"
-#include "ui/main_window.h"
-#include "ui/tab_control.h"
+#include "ui/placement/caption_label.h"
+#include "ui/look/fonts.h"
+#include "ui/placement/layout_table.h"
+#include "ui/window/main_window.h"
+#include "ui/window/tab_control.h"
 
 using namespace vorbento;
 

@@ -19,10 +19,10 @@
 
 #include "dark_palette.h"
 #include "offscreen_test_main.h"
-#include "ui/colours.h"
-#include "ui/field_marks.h"
-#include "ui/main_window.h"
-#include "ui/tab_control.h"
+#include "ui/look/colours.h"
+#include "ui/marks/field_marks.h"
+#include "ui/window/main_window.h"
+#include "ui/window/tab_control.h"
 
 using namespace vorbento;
 

@@ -5,7 +5,7 @@
 #include <QApplication>
 #include <QTest>
 
-#include "ui/app_style.h"
+#include "ui/look/app_style.h"
 
 #define VORBENTO_OFFSCREEN_TEST_MAIN(TestClass)                                            \
   int main(int argc, char* argv[]) {                                                       \

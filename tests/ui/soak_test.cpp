@@ -12,8 +12,8 @@
 #include <string>
 
 #include "offscreen_test_main.h"
-#include "ui/main_window.h"
-#include "ui/tab_control.h"
+#include "ui/window/main_window.h"
+#include "ui/window/tab_control.h"
 
 namespace {
 

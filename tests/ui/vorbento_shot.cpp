@@ -12,9 +12,9 @@
 #include <cstdlib>
 
 #include "dark_palette.h"
-#include "ui/app_style.h"
-#include "ui/main_window.h"
-#include "ui/tab_control.h"
+#include "ui/look/app_style.h"
+#include "ui/window/main_window.h"
+#include "ui/window/tab_control.h"
 
 int main(int argc, char* argv[]) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -13,10 +13,10 @@
 #include <string>
 
 #include "offscreen_test_main.h"
-#include "ui/field_marks.h"
-#include "ui/main_window.h"
-#include "ui/stale_message.h"
-#include "ui/tab_control.h"
+#include "ui/marks/field_marks.h"
+#include "ui/window/main_window.h"
+#include "ui/marks/stale_message.h"
+#include "ui/window/tab_control.h"
 
 using namespace vorbento;
 

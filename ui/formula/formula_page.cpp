@@ -1,7 +1,7 @@
 #include "ui/formula/formula_page.h"
 
-#include "ui/colours.h"
-#include "ui/fonts.h"
+#include "ui/look/colours.h"
+#include "ui/look/fonts.h"
 #include "ui/formula/captioned_frame.h"
 #include "ui/formula/formula_face.h"
 #include "ui/formula/formula_layout.h"

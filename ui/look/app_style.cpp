@@ -1,4 +1,4 @@
-#include "ui/app_style.h"
+#include "ui/look/app_style.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -9,7 +9,7 @@
 #include <QStyleFactory>
 #include <QTranslator>
 
-#include "ui/colours.h"
+#include "ui/look/colours.h"
 
 namespace vorbento {
 

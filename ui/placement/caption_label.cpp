@@ -1,4 +1,4 @@
-#include "ui/caption_label.h"
+#include "ui/placement/caption_label.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "ui/text_segments.h"
+#include "ui/access/text_segments.h"
 
 #include <QList>
 #include <QTextBoundaryFinder>

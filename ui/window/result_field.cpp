@@ -1,4 +1,4 @@
-#include "ui/result_field.h"
+#include "ui/window/result_field.h"
 
 #include <QContextMenuEvent>
 #include <QHelpEvent>
@@ -7,7 +7,7 @@
 #include <QStyleOptionFrame>
 #include <QToolTip>
 
-#include "ui/field_access.h"
+#include "ui/access/field_access.h"
 
 namespace vorbento {
 

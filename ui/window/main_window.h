@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "calc/handlers.h"
-#include "ui/page_builder.h"
+#include "ui/window/page_builder.h"
 
 class QScrollArea;
 

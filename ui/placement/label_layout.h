@@ -5,8 +5,8 @@
 
 #include <vector>
 
-#include "ui/caption_label.h"
-#include "ui/layout_table.h"
+#include "ui/placement/caption_label.h"
+#include "ui/placement/layout_table.h"
 
 namespace vorbento {
 

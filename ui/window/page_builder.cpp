@@ -1,4 +1,4 @@
-#include "ui/page_builder.h"
+#include "ui/window/page_builder.h"
 
 #include <QPaintEvent>
 #include <QPainter>
@@ -7,12 +7,12 @@
 #include <utility>
 #include <vector>
 
-#include "ui/caption_label.h"
-#include "ui/field_access.h"
-#include "ui/fonts.h"
-#include "ui/label_layout.h"
-#include "ui/layout_table.h"
-#include "ui/result_field.h"
+#include "ui/placement/caption_label.h"
+#include "ui/access/field_access.h"
+#include "ui/look/fonts.h"
+#include "ui/placement/label_layout.h"
+#include "ui/placement/layout_table.h"
+#include "ui/window/result_field.h"
 
 namespace vorbento {
 

@@ -1,4 +1,4 @@
-#include "ui/atspi_invalid_entry.h"
+#include "ui/access/atspi_invalid_entry.h"
 
 #include <QAccessible>
 #include <QCoreApplication>

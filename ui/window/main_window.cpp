@@ -1,4 +1,4 @@
-#include "ui/main_window.h"
+#include "ui/window/main_window.h"
 
 #include <QApplication>
 #include <QMenuBar>
@@ -6,10 +6,10 @@
 #include <QShortcut>
 #include <QScreen>
 
-#include "ui/field_mirror.h"
-#include "ui/fonts.h"
-#include "ui/layout_table.h"
-#include "ui/tab_control.h"
+#include "ui/window/field_mirror.h"
+#include "ui/look/fonts.h"
+#include "ui/placement/layout_table.h"
+#include "ui/window/tab_control.h"
 #include "ui/formula/formula_page.h"
 
 namespace vorbento {

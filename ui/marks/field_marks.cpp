@@ -1,6 +1,6 @@
-#include "ui/field_marks.h"
+#include "ui/marks/field_marks.h"
 
-#include "ui/colours.h"
+#include "ui/look/colours.h"
 
 namespace vorbento {
 

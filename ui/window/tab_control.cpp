@@ -1,12 +1,12 @@
-#include "ui/tab_control.h"
+#include "ui/window/tab_control.h"
 
 #include <QKeySequence>
 #include <QPainter>
 #include <QShortcut>
 #include <QStyleOptionTabWidgetFrame>
 
-#include "ui/colours.h"
-#include "ui/fonts.h"
+#include "ui/look/colours.h"
+#include "ui/look/fonts.h"
 
 namespace vorbento {
 

@@ -10,7 +10,7 @@
 #include <array>
 
 #include "core/field_store.h"
-#include "ui/page_builder.h"
+#include "ui/window/page_builder.h"
 
 namespace vorbento {
 

@@ -1,11 +1,11 @@
-#include "ui/field_mirror.h"
+#include "ui/window/field_mirror.h"
 
 #include <QAccessible>
 #include <QLineEdit>
 
-#include "ui/field_access.h"
-#include "ui/field_marks.h"
-#include "ui/stale_message.h"
+#include "ui/access/field_access.h"
+#include "ui/marks/field_marks.h"
+#include "ui/marks/stale_message.h"
 
 namespace vorbento {
 

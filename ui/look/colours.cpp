@@ -1,4 +1,4 @@
-#include "ui/colours.h"
+#include "ui/look/colours.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,7 @@
-#include "ui/field_access.h"
+#include "ui/access/field_access.h"
 
-#include "ui/atspi_invalid_entry.h"
-#include "ui/text_segments.h"
+#include "ui/access/atspi_invalid_entry.h"
+#include "ui/access/text_segments.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

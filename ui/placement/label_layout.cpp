@@ -1,4 +1,4 @@
-#include "ui/label_layout.h"
+#include "ui/placement/label_layout.h"
 
 #include <QFontMetricsF>
 #include <QString>

@@ -1,9 +1,9 @@
-#include "ui/stale_message.h"
+#include "ui/marks/stale_message.h"
 
 #include <QStringList>
 
 #include "core/number_text.h"
-#include "ui/layout_table.h"
+#include "ui/placement/layout_table.h"
 
 namespace vorbento {
 
