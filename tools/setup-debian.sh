@@ -7,9 +7,12 @@ packages=(
   build-essential cmake pkg-config
   libgtest-dev libbenchmark-dev            # engine tests and benchmarks
   qt6-base-dev fonts-liberation            # the window and its font
+  nlohmann-json3-dev                       # the .vorbento document format (ordered JSON)
+  poppler-utils                            # checking the PDF report (pdffonts, pdfimages, pdftotext)
   qt6-translations-l10n                    # Qt's own texts in Hungarian (qtbase_hu.qm)
   clang libclang-rt-14-dev                 # the fuzzer (libFuzzer, sanitizers)
   xvfb xauth                               # a virtual display for window benchmarks
+  openbox                                  # a real window manager for the maximised-window check
   dpkg-dev fakeroot file lintian           # the Debian package (CPack, shlibdeps) and its check
   desktop-file-utils appstream             # validating the desktop entry and the metainfo
   dbus dbus-bin at-spi2-core python3-pyatspi  # the window through AT-SPI (tests/ui/atspi_check.py)
