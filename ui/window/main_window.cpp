@@ -11,6 +11,7 @@
 #include "ui/placement/layout_table.h"
 #include "ui/window/tab_control.h"
 #include "ui/formula/formula_page.h"
+#include "ui/share/share_entries.h"
 
 namespace vorbento {
 
@@ -108,6 +109,7 @@ void MainWindow::build_menus() {
   file->setFont(vorbento_font());
   file->addAction(QStringLiteral("Mentés"))->setObjectName(QStringLiteral("mentes"));
   file->addAction(QStringLiteral("Megnyitás"))->setObjectName(QStringLiteral("megnyitas"));
+  add_share_entries(*this, *file, calculator_, [] { return QStringLiteral("Névtelen"); });
   QMenu* help = bar->addMenu(QStringLiteral("&Segítség"));
   help->setObjectName(QStringLiteral("segitseg"));
   help->menuAction()->setObjectName(QStringLiteral("segitseg"));
