@@ -1,17 +1,25 @@
-// Vorbento: sizes the drive of one machine-tool feed axis. No command line, no
-// configuration: build the window and run until it is closed.
+// Vorbento: sizes the drive of one machine-tool feed axis. `vorbento [FILE]`
+// builds the window, opens FILE if one is named, and runs until it is closed.
 #include <QApplication>
 
+#include "app/command_line.h"
+#include "ui/document/document_controller.h"
 #include "ui/look/app_style.h"
 #include "ui/window/main_window.h"
 
 int main(int argc, char* argv[]) {
+  QCoreApplication::setApplicationName(QStringLiteral("Vorbento"));
+  QCoreApplication::setApplicationVersion(QStringLiteral(VORBENTO_VERSION));
+  vorbento::answer_without_display(argc, argv);
+
   QApplication app(argc, argv);
-  QApplication::setApplicationName(QStringLiteral("Vorbento"));
   QGuiApplication::setDesktopFileName(QStringLiteral("vorbento"));
+  const vorbento::CommandLine command = vorbento::read_command_line(QApplication::arguments());
   vorbento::apply_application_style();
 
   vorbento::MainWindow window;
   window.open();
+  // A refused file leaves the new design; the message says why.
+  if (!command.file.isEmpty()) window.document().open_at_start(command.file);
   return QApplication::exec();
 }

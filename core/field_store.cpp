@@ -47,15 +47,52 @@ FieldStore::FieldStore(const HandlerTable& handlers) : handlers_(handlers) {
 }
 
 void FieldStore::write(Field f, std::string_view text) {
-  if (editing_ == f) return;
+  if (held_[index(f)]) return;
   assign(f, text);
 }
 
 void FieldStore::edit(Field f, std::string_view text) {
-  const std::optional<Field> outer = editing_;
-  editing_ = f;
+  const std::bitset<kFieldCount> outer = held_;
+  held_.set(index(f));
   assign(f, text);
-  editing_ = outer;
+  held_ = outer;
+}
+
+void FieldStore::reset() {
+  const Outermost scope(depth_, *this, &FieldStore::refresh_stale);
+  std::array<Problem, kFieldCount> before{};
+  for (std::size_t n = 0; n < kFieldCount; ++n) before[n] = mark(field_at(n));
+  values_ = {};
+  versions_ = {};
+  overflowed_ = {};
+  bases_ = {};
+  problems_ = {};
+  for (std::size_t n = 0; n < kFieldCount; ++n) {
+    const Field f = field_at(n);
+    if (texts_[n] != info(f).initial) {
+      texts_[n] = info(f).initial;
+      for (FieldObserver* o : observers_) o->text_changed(f, texts_[n]);
+    }
+    if (!is_input(f) && handlers_.start_basis[n]) record(f, *handlers_.start_basis[n]);
+  }
+  for (std::size_t n = 0; n < kInputFieldCount; ++n) problems_[n] = judge_input(field_at(n));
+  for (std::size_t n = 0; n < kFieldCount; ++n) notify_mark(field_at(n), before[n]);
+}
+
+void FieldStore::load(const InputTexts& texts) {
+  const Outermost scope(depth_, *this, &FieldStore::refresh_stale);
+  const std::bitset<kFieldCount> outer = held_;
+  reset();
+  for (std::size_t n = 0; n < kInputFieldCount; ++n) held_.set(n);
+  for (std::size_t n = 0; n < kInputFieldCount; ++n) {
+    const Field f = field_at(n);
+    if (text(f) != texts[n]) {
+      assign(f, texts[n]);  // runs the handler: the text changed
+    } else if (const auto& handler = handlers_.fields[n]) {
+      run(*handler, f);
+    }
+  }
+  held_ = outer;
 }
 
 void FieldStore::assign(Field f, std::string_view text) {

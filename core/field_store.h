@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <bitset>
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -64,6 +65,9 @@ struct StaleCause {
   bool operator==(const StaleCause&) const = default;
 };
 
+// The 33 input texts of a design, in field-table order.
+using InputTexts = std::array<std::string, kInputFieldCount>;
+
 // Whoever mirrors the fields (the window, the replay tool, tests).
 class FieldObserver {
  public:
@@ -104,14 +108,25 @@ class FieldStore {
   std::uint64_t handler_runs() const { return handler_runs_; }
 
   // A block's write: replaces the text; if it changed, runs the field's
-  // handler before returning. A block never rewrites the field the user is
-  // editing (the ratio/motor-speed exchange would otherwise put its round
-  // trip back under the cursor); the computed working value stays stored.
+  // handler before returning. A block never rewrites a held field: the one
+  // the user is editing (the ratio/motor-speed exchange would otherwise put
+  // its round trip back under the cursor), or any input while a design is
+  // opened; the computed working value stays stored.
   void write(Field f, std::string_view text);
   // A user's edit of an input: its text, then its handler's cascade.
   void edit(Field f, std::string_view text);
   // The tab control's page-change notification.
   void tab_changed();
+
+  // Back to the start state, as a new store: initial texts, working values 0,
+  // the start marks and records. Runs no handler; observers are told of every
+  // text, mark and stale change, then of one recalculation.
+  void reset();
+  // Opens a design: from the start state, each input in field-table order gets
+  // its text and its handler runs once, also when the text is the initial one.
+  // While it lasts no block writes an input, so every input keeps the text
+  // given and every result is computed from those texts.
+  void load(const InputTexts& texts);
 
   // Converts the field's text into its working value (single precision).
   bool convert(Field f);
@@ -171,7 +186,9 @@ class FieldStore {
   std::array<Basis, kFieldCount> bases_{};
   std::array<bool, kFieldCount> stale_{};
   std::array<std::optional<Field>, kFieldCount> bore_of_{};  // outer diameter -> its bore
-  std::optional<Field> editing_;
+  // The fields a block's write leaves alone: the one the user is editing, or
+  // every input while a design is opened.
+  std::bitset<kFieldCount> held_;
   int depth_ = 0;  // writes, edits and tab notifications under way
   std::vector<FieldObserver*> observers_;
   std::uint64_t handler_runs_ = 0;

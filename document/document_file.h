@@ -1,0 +1,36 @@
+// The .vorbento document: a design's 33 input texts as one UTF-8 JSON object,
+// {"format": "vorbento", "version": 1, "inputs": {...}}, the inputs by field
+// name in field-table order. Reading refuses anything else with a Hungarian
+// message fit to show the user.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/field_store.h"
+
+namespace vorbento {
+
+// The largest file opened; a larger one is refused before it is read.
+inline constexpr std::uintmax_t kMaxDocumentBytes = 64u * 1024u * 1024u;
+
+// The exact bytes of a .vorbento file: keys in order, 2-space indentation, LF
+// line ends, a final newline. A text that is not UTF-8 (the window never
+// gives one) is written with U+FFFD in place of its broken bytes.
+std::string write_document(const InputTexts& inputs);
+
+struct DocumentRead {
+  std::optional<InputTexts> inputs;
+  std::string error;  // the refusal, in Hungarian; empty when `inputs` holds a document
+};
+
+DocumentRead parse_document(std::string_view bytes);
+DocumentRead read_document_file(const std::filesystem::path& path);
+
+// The 33 input texts as they stand.
+InputTexts input_texts(const FieldStore& store);
+
+}  // namespace vorbento
