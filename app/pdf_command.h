@@ -4,11 +4,9 @@
 
 namespace vorbento {
 
-// Whether the command line asks for the PDF, before anything else is set up.
-bool wants_pdf(int argc, char* argv[]);
-
-// Writes the report; 0 on success, else a Hungarian message on stderr and
-// 1 (the file or the PDF failed) or 2 (the command line is incomplete).
+// Writes the report; 0 on success, else a Hungarian message on stderr and 1.
+// Call instead of making the window's application, with no application
+// object alive.
 int run_pdf_command(int argc, char* argv[]);
 
 }  // namespace vorbento

@@ -1,4 +1,5 @@
-// The cost of one keystroke's cascade in the headless engine.
+// The cost of one keystroke's cascade in the headless engine, and of opening
+// a saved design.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -7,6 +8,7 @@
 
 #include "bench/typing_session.h"
 #include "calc/handlers.h"
+#include "document/document_file.h"
 
 namespace vorbento {
 namespace {
@@ -52,6 +54,23 @@ void BM_KeystrokeSpread(benchmark::State& state) {
                  keys[static_cast<std::size_t>(worst)].text + "\"");
 }
 BENCHMARK(BM_KeystrokeSpread)->Iterations(200)->Unit(benchmark::kMillisecond);
+
+// Opening a design: its file's text read as a document and loaded into the
+// calculator, every input's handler run once.
+void BM_OpenDocument(benchmark::State& state) {
+  InputTexts texts = input_texts(Calculator{});
+  texts[index(Field::nmg0)] = "3600";
+  texts[index(Field::m)] = "45.5";
+  const std::string file = write_document(texts);
+  Calculator calc;
+  for (auto _ : state) {
+    const DocumentRead read = parse_document(file);
+    calc.load(*read.inputs);
+    benchmark::DoNotOptimize(calc.text(Field::matlag));
+  }
+  state.counters["bytes"] = static_cast<double>(file.size());
+}
+BENCHMARK(BM_OpenDocument)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace vorbento

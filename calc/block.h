@@ -21,15 +21,17 @@ struct Values {
   double operator[](Field f) const { return static_cast<double>(store.value(f)); }
 };
 
+// Written with designated initialisers, each list under its name; an omitted
+// list is empty.
 struct BlockDef {
-  Fields check;        // an empty text here skips the whole block, unwritten
-  Fields read;         // converted, in order, into their working values
-  Fields positive;     // guard: each working value > 0 ...
-  Fields nonnegative;  // ... and each of these >= 0 (0 = part absent)
-  double (*formula)(Values);
-  Field result;
-  Fields writes;       // each written, in order, with the result's text
-  Format format;
+  Fields check{};        // an empty text here skips the whole block, unwritten
+  Fields read{};         // converted, in order, into their working values
+  Fields positive{};     // guard: each working value > 0 ...
+  Fields nonnegative{};  // ... and each of these >= 0 (0 = part absent)
+  double (*formula)(Values) = nullptr;
+  Field result{};
+  Fields writes{};       // each written, in order, with the result's text
+  Format format{};
   // The fields the formula reads, when that is not exactly the read list: a
   // result follows these (the ratio block converts i but computes from h,
   // nmg0 and vg0).

@@ -25,22 +25,33 @@ double brake_g1(Values v) { return inertia_torque(v[jossz], v[nmg1], v[tlg1]) - 
 double power_g0(Values v) { return power(v[nmg0], v[jossz], v[tgyg0]); }
 double power_g1(Values v) { return power(v[nmg1], v[jossz], v[tgyg1]); }
 
-constexpr BlockDef kMgyg0{{jossz, nmg0, meg0, tgyg0}, {jossz, nmg0, meg0, tgyg0}, {jossz, nmg0, meg0, tgyg0}, {},
-                          accel_g0, mgyg0, {mgyg0}, Format::fixed8};
-constexpr BlockDef kMgyg0TimeOnly{{jossz, nmg0, meg0, tgyg0}, {jossz, nmg0, meg0, tgyg0}, {meg0, tgyg0}, {},
-                                  accel_g0, mgyg0, {mgyg0}, Format::fixed8};
-constexpr BlockDef kMgyg1{{jossz, nmg1, meg1, tgyg1}, {jossz, nmg1, meg1, tgyg1}, {jossz, nmg1, meg1, tgyg1}, {},
-                          accel_g1, mgyg1, {mgyg1}, Format::fixed8};
-constexpr BlockDef kMlg0{{jossz, nmg0, meg0, tlg0}, {jossz, nmg0, meg0, tlg0}, {jossz, nmg0, meg0, tlg0}, {},
-                         brake_g0, mlg0, {mlg0}, Format::fixed8};
-constexpr BlockDef kMlg1{{jossz, nmg1, meg1, tlg1}, {jossz, nmg1, meg1, tlg1}, {jossz, nmg1, meg1, tlg1}, {},
-                         brake_g1, mlg1, {mlg1}, Format::fixed8};
-constexpr BlockDef kMlg1WithoutInertia{{jossz, nmg1, meg1, tlg1}, {jossz, nmg1, meg1, tlg1}, {meg1, tlg1, nmg1}, {},
-                                       brake_g1, mlg1, {mlg1}, Format::fixed8};
-constexpr BlockDef kPgylg0{{nmg0, jossz, tgyg0}, {nmg0, jossz, tgyg0}, {nmg0, jossz, tgyg0}, {},
-                           power_g0, pgylg0, {pgylg0}, Format::fixed8};
-constexpr BlockDef kPgylg1{{nmg1, jossz, tgyg1}, {nmg1, jossz, tgyg1}, {nmg1, jossz, tgyg1}, {},
-                           power_g1, pgylg1, {pgylg1}, Format::fixed8};
+// Each torque block checks, converts and guards the inertia, the motor speed,
+// the load torque and the time of its phase.
+constexpr Fields kAccelG0{jossz, nmg0, meg0, tgyg0};
+constexpr Fields kAccelG1{jossz, nmg1, meg1, tgyg1};
+constexpr Fields kBrakeG0{jossz, nmg0, meg0, tlg0};
+constexpr Fields kBrakeG1{jossz, nmg1, meg1, tlg1};
+constexpr Fields kPowerG0{nmg0, jossz, tgyg0};
+constexpr Fields kPowerG1{nmg1, jossz, tgyg1};
+
+constexpr BlockDef kMgyg0{.check = kAccelG0, .read = kAccelG0, .positive = kAccelG0,
+                          .formula = accel_g0, .result = mgyg0, .writes = {mgyg0}, .format = Format::fixed8};
+// Run when the acceleration time changes: guards only the load torque and the time.
+constexpr BlockDef kMgyg0TimeOnly{.check = kAccelG0, .read = kAccelG0, .positive = {meg0, tgyg0},
+                                  .formula = accel_g0, .result = mgyg0, .writes = {mgyg0}, .format = Format::fixed8};
+constexpr BlockDef kMgyg1{.check = kAccelG1, .read = kAccelG1, .positive = kAccelG1,
+                          .formula = accel_g1, .result = mgyg1, .writes = {mgyg1}, .format = Format::fixed8};
+constexpr BlockDef kMlg0{.check = kBrakeG0, .read = kBrakeG0, .positive = kBrakeG0,
+                         .formula = brake_g0, .result = mlg0, .writes = {mlg0}, .format = Format::fixed8};
+constexpr BlockDef kMlg1{.check = kBrakeG1, .read = kBrakeG1, .positive = kBrakeG1,
+                         .formula = brake_g1, .result = mlg1, .writes = {mlg1}, .format = Format::fixed8};
+// Run when the total inertia changes: guards all but the inertia.
+constexpr BlockDef kMlg1WithoutInertia{.check = kBrakeG1, .read = kBrakeG1, .positive = {meg1, tlg1, nmg1},
+                                       .formula = brake_g1, .result = mlg1, .writes = {mlg1}, .format = Format::fixed8};
+constexpr BlockDef kPgylg0{.check = kPowerG0, .read = kPowerG0, .positive = kPowerG0,
+                           .formula = power_g0, .result = pgylg0, .writes = {pgylg0}, .format = Format::fixed8};
+constexpr BlockDef kPgylg1{.check = kPowerG1, .read = kPowerG1, .positive = kPowerG1,
+                           .formula = power_g1, .result = pgylg1, .writes = {pgylg1}, .format = Format::fixed8};
 
 }  // namespace
 

@@ -19,23 +19,35 @@ double ratio(Values v) { return (v[h] * v[nmg0]) / (v[vg0] * 60.0); }
 // Motor speed in 1/min: screw revolutions per second times the ratio times 60.
 double motor_speed_g0(Values v) { return ((v[vg0] * 60.0) * v[i]) / v[h]; }
 
-constexpr BlockDef kTgyg1{{a, vg1}, {vg1, a}, {vg1, a}, {}, accel_time_g1, tgyg1, {tgyg1, tlg1}, Format::fixed7};
-constexpr BlockDef kTgyg0{{a, vg0}, {vg0, a}, {vg0, a}, {}, accel_time_g0, tgyg0, {tgyg0, tlg0}, Format::fixed7};
-constexpr BlockDef kNmg1{{vg1, vg0, nmg0}, {vg1, vg0, nmg0}, {vg1, vg0, nmg0}, {}, motor_speed_g1, nmg1, {nmg1}, Format::fixed2};
+// Both times come from one computation: braking takes as long as accelerating.
+constexpr BlockDef kTgyg1{.check = {a, vg1}, .read = {vg1, a}, .positive = {vg1, a},
+                          .formula = accel_time_g1, .result = tgyg1, .writes = {tgyg1, tlg1}, .format = Format::fixed7};
+constexpr BlockDef kTgyg0{.check = {a, vg0}, .read = {vg0, a}, .positive = {vg0, a},
+                          .formula = accel_time_g0, .result = tgyg0, .writes = {tgyg0, tlg0}, .format = Format::fixed7};
+constexpr BlockDef kNmg1{.check = {vg1, vg0, nmg0}, .read = {vg1, vg0, nmg0}, .positive = {vg1, vg0, nmg0},
+                         .formula = motor_speed_g1, .result = nmg1, .writes = {nmg1}, .format = Format::fixed2};
 
 // The ratio block also converts i's own text, which its formula does not use.
 constexpr Fields kRatioUses{h, nmg0, vg0};
-constexpr BlockDef kIShort{{nmg0, vg0, h}, {nmg0, vg0, i, h}, {vg0, h, nmg0}, {}, ratio, i, {i}, Format::short_form,
-                           kRatioUses};
-constexpr BlockDef kIFixed10{{nmg0, vg0, h}, {nmg0, vg0, i, h}, {vg0, h, nmg0}, {}, ratio, i, {i}, Format::fixed10,
-                             kRatioUses};
+constexpr BlockDef kIShort{.check = {nmg0, vg0, h}, .read = {nmg0, vg0, i, h}, .positive = {vg0, h, nmg0},
+                           .formula = ratio, .result = i, .writes = {i}, .format = Format::short_form,
+                           .uses = kRatioUses};
+constexpr BlockDef kIFixed10{.check = {nmg0, vg0, h}, .read = {nmg0, vg0, i, h}, .positive = {vg0, h, nmg0},
+                             .formula = ratio, .result = i, .writes = {i}, .format = Format::fixed10,
+                             .uses = kRatioUses};
 
 // The motor-speed block does not convert nmg0's text: with a failed guard it
 // writes back the working value as the last handler left it.
-constexpr BlockDef kNmg0Short{{i, vg0, h}, {vg0, i, h}, {vg0, i, h}, {}, motor_speed_g0, nmg0, {nmg0}, Format::short_form};
-constexpr BlockDef kNmg0Fixed10{{i, vg0, h}, {vg0, i, h}, {vg0, i, h}, {}, motor_speed_g0, nmg0, {nmg0}, Format::fixed10};
+constexpr BlockDef kNmg0Short{.check = {i, vg0, h}, .read = {vg0, i, h}, .positive = {vg0, i, h},
+                              .formula = motor_speed_g0, .result = nmg0, .writes = {nmg0}, .format = Format::short_form};
+constexpr BlockDef kNmg0Fixed10{.check = {i, vg0, h}, .read = {vg0, i, h}, .positive = {vg0, i, h},
+                                .formula = motor_speed_g0, .result = nmg0, .writes = {nmg0}, .format = Format::fixed10};
 
-constexpr BlockDef kIFromValues{{}, {}, {vg0, h, nmg0}, {}, ratio, i, {i}, Format::short_form, kRatioUses};
+// From the working values as the rapid-speed handler's blocks left them:
+// no text checked, none converted.
+constexpr BlockDef kIFromValues{.positive = {vg0, h, nmg0},
+                                .formula = ratio, .result = i, .writes = {i}, .format = Format::short_form,
+                                .uses = kRatioUses};
 
 }  // namespace
 

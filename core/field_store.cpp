@@ -141,9 +141,11 @@ Problem FieldStore::judge_input(Field f) const {
   const InputRule& rule = handlers_.inputs[index(f)];
   if (rule.need == InputRule::Need::positive && !(own.value > 0.0f)) return Problem::not_positive;
   if (rule.need == InputRule::Need::nonnegative && own.value < 0.0f) return Problem::negative;
-  if (rule.outer) {
+  // A bore is measured against its outer diameter only where that is itself a
+  // usable number: one mistake in the outer diameter gives one mark, on it.
+  if (rule.outer && judge_input(*rule.outer) == Problem::none) {
     const Parsed<float> outer = parse_single(text(*rule.outer));
-    if (outer && own.value > outer.value) return Problem::bore_too_large;
+    if (own.value > outer.value) return Problem::bore_too_large;
   }
   return Problem::none;
 }

@@ -29,7 +29,8 @@ for f in usr/bin/vorbento \
          "usr/share/metainfo/$id.metainfo.xml" \
          usr/share/man/man1/vorbento.1.gz \
          usr/share/doc/vorbento/copyright \
-         usr/share/doc/vorbento/changelog.gz; do
+         usr/share/doc/vorbento/changelog.gz \
+         usr/share/mime/packages/vorbento.xml; do
   [ -s "$root/$f" ] || fail "the package lacks /$f"
 done
 [ -x "$root/usr/bin/vorbento" ] || fail "/usr/bin/vorbento is not executable"
@@ -43,6 +44,23 @@ lintian --fail-on error "$deb" 2>/dev/null || fail "lintian reports errors"
 desktop-file-validate "$root/usr/share/applications/vorbento.desktop"
 appstreamcli validate --no-net "$root/usr/share/metainfo/$id.metainfo.xml" >/dev/null \
   || { appstreamcli validate --no-net "$root/usr/share/metainfo/$id.metainfo.xml" >&2; fail "metainfo"; }
+
+# The .vorbento file type: shared-mime-info builds its database from the
+# package's file and maps the suffix to the type; the desktop entry and the
+# metainfo name the type, and the entry passes the file to the program.
+mkdir -p "$work/mime/packages"
+cp "$root/usr/share/mime/packages/vorbento.xml" "$work/mime/packages/"
+XDG_DATA_HOME="$work" XDG_DATA_DIRS="$work" update-mime-database "$work/mime" 2>"$work/mime.log" || { cat "$work/mime.log" >&2; fail "update-mime-database"; }
+[ ! -s "$work/mime.log" ] || { cat "$work/mime.log" >&2; fail "the MIME file has warnings"; }
+grep -qx '50:application/x-vorbento:\*\.vorbento' "$work/mime/globs2" || fail "*.vorbento is not application/x-vorbento"
+desktop="$root/usr/share/applications/vorbento.desktop"
+grep -qx 'Exec=vorbento %f' "$desktop" || fail "the desktop entry does not pass the file: Exec=vorbento %f"
+grep -qx 'MimeType=application/x-vorbento;' "$desktop" || fail "the desktop entry lacks MimeType=application/x-vorbento;"
+for key in Name Comment GenericName; do
+  grep -q "^$key=" "$desktop" && grep -q "^$key\[hu\]=" "$desktop" || fail "the desktop entry lacks $key or $key[hu]"
+done
+grep -q '<mediatype>application/x-vorbento</mediatype>' "$root/usr/share/metainfo/$id.metainfo.xml" \
+  || fail "the metainfo does not provide application/x-vorbento"
 
 QT_QPA_PLATFORM=offscreen "$root/usr/bin/vorbento" >"$work/run.log" 2>&1 &
 pid=$!

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -32,7 +33,8 @@ void export_report_pdf(QWidget* parent, const FieldStore& store, const QString& 
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setNameFilter(QStringLiteral("PDF (*.pdf)"));
   dialog.setDefaultSuffix(QStringLiteral("pdf"));
-  dialog.selectFile(document_name + QStringLiteral(".pdf"));
+  // "tengely.vorbento" is offered as "tengely.pdf".
+  dialog.selectFile(QFileInfo(document_name).completeBaseName() + QStringLiteral(".pdf"));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
   const QString message =
       write_report_pdf(dialog.selectedFiles().front(), store, {document_name, QDateTime::currentDateTime()});

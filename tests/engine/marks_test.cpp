@@ -92,6 +92,17 @@ TEST(Marks, InputMarksComeFromTheTextAlone) {
   EXPECT_EQ(d.mark(dtf), Problem::none);
 }
 
+TEST(Marks, AnOuterDiameterOutOfRangeMarksItselfNotItsBore) {
+  Drive d;
+  d.edit(dmk, "-0.09");
+  EXPECT_EQ(d.mark(dmk), Problem::negative);
+  EXPECT_EQ(d.mark(dmf), Problem::none);
+  EXPECT_EQ(d.stale_causes(jmk), (std::vector<StaleCause>{{Kind::marked_input, dmk}}));
+  d.edit(dmk, "0.0001");  // back in range, and now narrower than the bore
+  EXPECT_EQ(d.mark(dmf), Problem::bore_too_large);
+  EXPECT_EQ(d.stale_causes(jmk), (std::vector<StaleCause>{{Kind::marked_input, dmf}}));
+}
+
 TEST(Marks, CycleWithoutConstantSpeedPhase) {
   Drive d;
   d.edit(tg1, "0");  // the G1 terms: accelerating and braking only

@@ -112,7 +112,7 @@ class LayoutTest : public QObject {
 
   void window_and_tab_control() {
     QCOMPARE(window_->objectName(), QStringLiteral("Form1"));
-    QCOMPARE(window_->windowTitle(), QStringLiteral("Vorbento"));
+    QCOMPARE(window_->windowTitle(), QStringLiteral("Névtelen[*]"));  // the design's name, and "*" once it changes
     auto* client = window_->findChild<QWidget*>(QStringLiteral("client"));
     QVERIFY(client);
     const QColor highlight = client->palette().color(QPalette::Highlight);
@@ -162,8 +162,10 @@ class LayoutTest : public QObject {
       const char* name;
       const char* text;
     };
-    const Entry entries[] = {{"fajl", "Fájl"}, {"mentes", "Mentés"}, {"megnyitas", "Megnyitás"},
-                             {"segitseg", "Segítség"}, {"V02", "V 0.2"}};
+    const Entry entries[] = {{"fajl", "Fájl"},           {"uj", "Új"},
+                             {"megnyitas", "Megnyitás…"}, {"mentes", "Mentés"},
+                             {"mentes_maskent", "Mentés másként…"}, {"kilepes", "Kilépés"},
+                             {"segitseg", "Segítség"},   {"V02", "V 0.2"}};
     for (const Entry& e : entries) {
       auto* action = window_->findChild<QAction*>(QString::fromUtf8(e.name));
       QVERIFY2(action, e.name);
@@ -171,6 +173,10 @@ class LayoutTest : public QObject {
       QVERIFY(action->isEnabled());
       QVERIFY(action->isVisible());
     }
+    const std::pair<const char*, const char*> keys[] = {
+        {"uj", "Ctrl+N"}, {"megnyitas", "Ctrl+O"}, {"mentes", "Ctrl+S"}, {"mentes_maskent", "Ctrl+Shift+S"}, {"kilepes", "Ctrl+Q"}};
+    for (const auto& [name, key] : keys)
+      QCOMPARE(window_->findChild<QAction*>(QString::fromLatin1(name))->shortcut(), QKeySequence(QString::fromLatin1(key)));
     const auto top = window_->menuBar()->actions();
     QCOMPARE(top.size(), 2);
     QCOMPARE(top[0]->objectName(), QStringLiteral("fajl"));

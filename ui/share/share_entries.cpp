@@ -68,16 +68,15 @@ void add_share_entries(QMainWindow& window, QMenu& file, const FieldStore& store
                        std::function<QString()> document_name) {
   QWidget* parent = &window;
   file.addSeparator();
-  QAction* print = file.addAction(QStringLiteral("Nyomtatás…"), parent,
+  QAction* print = file.addAction(QStringLiteral("&Nyomtatás…"), parent,
                                   [parent, &store, document_name] { print_report(parent, store, document_name()); });
   print->setObjectName(QStringLiteral("nyomtatas"));
   print->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
-  QAction* pdf = file.addAction(QStringLiteral("Exportálás PDF-be…"), parent, [parent, &store, document_name] {
+  QAction* pdf = file.addAction(QStringLiteral("Exportálás &PDF-be…"), parent, [parent, &store, document_name] {
     export_report_pdf(parent, store, document_name());
   });
   pdf->setObjectName(QStringLiteral("exportalasPdf"));
-  file.addSeparator();
-  QAction* copy = file.addAction(QStringLiteral("Eredmények másolása"), parent, [&store] { copy_results(store); });
+  QAction* copy = file.addAction(QStringLiteral("&Eredmények másolása"), parent, [&store] { copy_results(store); });
   copy->setObjectName(QStringLiteral("eredmenyekMasolasa"));
   copy->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
   new ResultMenus(window, store);

@@ -6,6 +6,9 @@
 #include <QShortcut>
 #include <QScreen>
 
+#include "ui/document/document_controller.h"
+#include "ui/document/file_drop.h"
+#include "ui/window/about_box.h"
 #include "ui/window/field_mirror.h"
 #include "ui/look/fonts.h"
 #include "ui/placement/layout_table.h"
@@ -27,7 +30,6 @@ QSize pixels(QSize t) { return {twips(t.width()), twips(t.height())}; }
 
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   setObjectName(QStringLiteral("Form1"));
-  setWindowTitle(QStringLiteral("Vorbento"));
   // The window's own font; the controls carry theirs explicitly.
   setFont(vorbento_font(kWindowPointSize));
   build_menus();
@@ -89,6 +91,8 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   setMinimumSize(480, 360);
 
   mirror_ = std::make_unique<FieldMirror>(calculator_, edits_);
+  document_ = std::make_unique<DocumentController>(*this);
+  new FileDrop(*this, *document_);
   connect(tabs_, &TabControl::current_changed, this, [this] { calculator_.tab_changed(); });
 
   tabs_->setFocus();
@@ -100,21 +104,36 @@ void MainWindow::build_menus() {
   QMenuBar* bar = menuBar();
   bar->setObjectName(QStringLiteral("menubar"));
   bar->setFont(vorbento_font());
-  // Saving and opening are not part of the calculator: the entries stay
-  // connected to nothing.
   // Alt+F and Alt+S open the menus; F10 the first of them.
   QMenu* file = bar->addMenu(QStringLiteral("&Fájl"));
   file->setObjectName(QStringLiteral("fajl"));
   file->menuAction()->setObjectName(QStringLiteral("fajl"));
   file->setFont(vorbento_font());
-  file->addAction(QStringLiteral("Mentés"))->setObjectName(QStringLiteral("mentes"));
-  file->addAction(QStringLiteral("Megnyitás"))->setObjectName(QStringLiteral("megnyitas"));
-  add_share_entries(*this, *file, calculator_, [] { return QStringLiteral("Névtelen"); });
+  // The document is made after the menus: the entries reach it when chosen.
+  const auto entry = [this, file](const char* name, const QString& text, QKeySequence keys, auto command) {
+    QAction* action = file->addAction(text);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setShortcut(keys);
+    connect(action, &QAction::triggered, this, [this, command] { (document_.get()->*command)(); });
+  };
+  entry("uj", QStringLiteral("Ú&j"), QKeySequence(Qt::CTRL | Qt::Key_N), &DocumentController::new_document);
+  entry("megnyitas", QStringLiteral("&Megnyitás…"), QKeySequence(Qt::CTRL | Qt::Key_O), &DocumentController::open);
+  entry("mentes", QStringLiteral("Men&tés"), QKeySequence(Qt::CTRL | Qt::Key_S), &DocumentController::save);
+  entry("mentes_maskent", QStringLiteral("Mentés m&ásként…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
+        &DocumentController::save_as);
+  add_share_entries(*this, *file, calculator_, [this] { return document_->name(); });
+  file->addSeparator();
+  QAction* quit = file->addAction(QStringLiteral("&Kilépés"));
+  quit->setObjectName(QStringLiteral("kilepes"));
+  quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+  connect(quit, &QAction::triggered, this, &QWidget::close);
   QMenu* help = bar->addMenu(QStringLiteral("&Segítség"));
   help->setObjectName(QStringLiteral("segitseg"));
   help->menuAction()->setObjectName(QStringLiteral("segitseg"));
   help->setFont(vorbento_font());
-  help->addAction(QStringLiteral("V 0.2"))->setObjectName(QStringLiteral("V02"));
+  QAction* about = help->addAction(QStringLiteral("V 0.2"));
+  about->setObjectName(QStringLiteral("V02"));
+  connect(about, &QAction::triggered, this, [this] { show_about_box(this); });
   auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
   connect(f10, &QShortcut::activated, bar, [bar, file] { bar->setActiveAction(file->menuAction()); });
 }

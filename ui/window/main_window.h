@@ -14,6 +14,7 @@ class QScrollArea;
 
 namespace vorbento {
 
+class DocumentController;
 class FieldMirror;
 class TabControl;
 
@@ -28,6 +29,7 @@ class MainWindow : public QMainWindow {
   QLineEdit* field(Field f) const { return edits_[index(f)]; }
   const Calculator& calculator() const { return calculator_; }
   Calculator& calculator() { return calculator_; }
+  DocumentController& document() const { return *document_; }
 
   // Shows the window at its natural size where the screen allows; where it
   // does not, over the whole available area, with the pages scrolling.
@@ -43,6 +45,7 @@ class MainWindow : public QMainWindow {
   TabControl* tabs_ = nullptr;
   FieldEdits edits_{};
   std::unique_ptr<FieldMirror> mirror_;
+  std::unique_ptr<DocumentController> document_;
 };
 
 }  // namespace vorbento

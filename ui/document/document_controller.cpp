@@ -1,0 +1,159 @@
+#include "ui/document/document_controller.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QSaveFile>
+#include <QSignalBlocker>
+
+#include <filesystem>
+
+#include "document/document_file.h"
+#include "ui/document/save_failure.h"
+#include "ui/window/main_window.h"
+
+namespace vorbento {
+
+namespace {
+
+const QString kUntitled = QStringLiteral("Névtelen");
+
+std::filesystem::path native_path(const QString& path) {
+  return std::filesystem::path(QFile::encodeName(path).toStdString());
+}
+
+}  // namespace
+
+DocumentController::DocumentController(MainWindow& window, std::unique_ptr<DocumentDialogs> dialogs)
+    : window_(window), store_(window.calculator()), dialogs_(std::move(dialogs)) {
+  take_baseline();
+  store_.add_observer(this);
+  window_.installEventFilter(this);
+}
+
+DocumentController::~DocumentController() {
+  window_.removeEventFilter(this);
+  store_.remove_observer(this);
+}
+
+bool DocumentController::new_document() {
+  if (!may_discard()) return false;
+  store_.reset();
+  clear_undo();
+  path_.clear();
+  take_baseline();
+  return true;
+}
+
+bool DocumentController::open() {
+  const QString folder = path_.isEmpty() ? QDir::homePath() : QFileInfo(path_).absolutePath();
+  const QString chosen = dialogs_->open_path(&window_, folder);
+  return !chosen.isEmpty() && open_file(chosen);
+}
+
+bool DocumentController::open_file(const QString& path) { return may_discard() && load_file(path); }
+
+bool DocumentController::save() { return path_.isEmpty() ? save_as() : write_to(path_); }
+
+bool DocumentController::save_as() {
+  const QString suggested = path_.isEmpty() ? QDir::home().filePath(kUntitled + u'.' + kDocumentSuffix) : path_;
+  QString chosen = dialogs_->save_path(&window_, suggested);
+  if (chosen.isEmpty()) return false;
+  if (!chosen.endsWith(u'.' + kDocumentSuffix, Qt::CaseInsensitive)) chosen += u'.' + kDocumentSuffix;
+  return write_to(chosen);
+}
+
+bool DocumentController::may_discard() {
+  if (!is_modified()) return true;
+  switch (dialogs_->ask_to_save(&window_, name())) {
+    case QMessageBox::Save:
+      return save();
+    case QMessageBox::Discard:
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool DocumentController::eventFilter(QObject* target, QEvent* event) {
+  if (target == &window_ && event->type() == QEvent::Close && !may_discard()) {
+    event->ignore();
+    return true;
+  }
+  return QObject::eventFilter(target, event);
+}
+
+void DocumentController::text_changed(Field f, const std::string& text) {
+  if (!is_input(f)) return;
+  const std::size_t n = index(f);
+  const bool differs = text != baseline_[n];
+  if (differs == differs_[n]) return;
+  differs_[n] = differs;
+  differing_ += differs ? 1 : -1;
+  window_.setWindowModified(is_modified());
+}
+
+bool DocumentController::load_file(const QString& path) {
+  const DocumentRead read = read_document_file(native_path(path));
+  if (!read.inputs) {
+    dialogs_->show_failure(&window_, QStringLiteral("A terv nem nyitható meg"), QString::fromStdString(read.error));
+    return false;
+  }
+  store_.load(*read.inputs);
+  clear_undo();
+  path_ = QFileInfo(path).absoluteFilePath();
+  take_baseline();
+  return true;
+}
+
+bool DocumentController::write_to(const QString& path) {
+  const std::string bytes = write_document(input_texts(store_));
+  // The old file is replaced only once the new one is whole on the disk.
+  QSaveFile file(path);
+  const bool written = file.open(QIODevice::WriteOnly) &&
+                       file.write(bytes.data(), static_cast<qint64>(bytes.size())) ==
+                           static_cast<qint64>(bytes.size()) &&
+                       file.commit();
+  if (!written) {
+    const QString reason = save_failure_reason(path, file.error(), file.errorString());
+    file.cancelWriting();
+    dialogs_->show_failure(&window_, QStringLiteral("A terv nem menthető"),
+                           QStringLiteral("A terv nem menthető ide:\n%1\n\n%2")
+                               .arg(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()), reason));
+    return false;
+  }
+  path_ = QFileInfo(path).absoluteFilePath();
+  take_baseline();
+  return true;
+}
+
+void DocumentController::take_baseline() {
+  for (std::size_t n = 0; n < kInputFieldCount; ++n) baseline_[n] = store_.text(field_at(n));
+  differs_.fill(false);
+  differing_ = 0;
+  show_title();
+}
+
+void DocumentController::clear_undo() {
+  // An opened or new design starts a history of its own: Ctrl+Z must not
+  // bring back a text of the design before it.
+  for (std::size_t n = 0; n < kInputFieldCount; ++n) {
+    QLineEdit* edit = window_.field(field_at(n));
+    if (!edit->isUndoAvailable() && !edit->isRedoAvailable()) continue;
+    const QSignalBlocker quiet(edit);
+    const int cursor = edit->cursorPosition();
+    edit->setText(edit->text());  // setText starts the history afresh
+    edit->setCursorPosition(cursor);
+  }
+}
+
+QString DocumentController::name() const { return path_.isEmpty() ? kUntitled : QFileInfo(path_).fileName(); }
+
+void DocumentController::show_title() {
+  window_.setWindowTitle(name() + QStringLiteral("[*]"));
+  window_.setWindowModified(is_modified());
+}
+
+}  // namespace vorbento

@@ -1,0 +1,52 @@
+#include "ui/document/document_dialogs.h"
+
+#include <QFileDialog>
+
+namespace vorbento {
+
+QMessageBox* save_question(QWidget* parent, const QString& name) {
+  auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Vorbento"),
+                              QStringLiteral("A(z) „%1” terv módosult.").arg(name),
+                              QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
+  box->setObjectName(QStringLiteral("mentes_kerdes"));
+  box->setInformativeText(QStringLiteral("Menti a módosításokat? Mentés nélkül elvesznek."));
+  box->setDefaultButton(QMessageBox::Save);
+  box->setEscapeButton(QMessageBox::Cancel);
+  return box;
+}
+
+namespace {
+
+class StandardDialogs : public DocumentDialogs {
+ public:
+  QMessageBox::StandardButton ask_to_save(QWidget* parent, const QString& name) override {
+    std::unique_ptr<QMessageBox> box(save_question(parent, name));
+    return static_cast<QMessageBox::StandardButton>(box->exec());
+  }
+
+  QString save_path(QWidget* parent, const QString& suggested) override {
+    QFileDialog dialog(parent, QStringLiteral("Mentés másként"), suggested, kDocumentFilter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    // The suffix is added before the dialog asks about overwriting a file.
+    dialog.setDefaultSuffix(kDocumentSuffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().constFirst();
+  }
+
+  QString open_path(QWidget* parent, const QString& directory) override {
+    return QFileDialog::getOpenFileName(parent, QStringLiteral("Megnyitás"), directory,
+                                        kDocumentFilter + QStringLiteral(";;Minden fájl (*)"));
+  }
+
+  void show_failure(QWidget* parent, const QString& title, const QString& message) override {
+    QMessageBox box(QMessageBox::Critical, title, message, QMessageBox::Ok, parent);
+    box.exec();
+  }
+};
+
+}  // namespace
+
+std::unique_ptr<DocumentDialogs> standard_dialogs() { return std::make_unique<StandardDialogs>(); }
+
+}  // namespace vorbento

@@ -1,0 +1,25 @@
+#include "ui/window/about_box.h"
+
+#include <QMessageBox>
+
+namespace vorbento {
+
+QMessageBox* show_about_box(QWidget* parent) {
+  auto* box = new QMessageBox(parent);
+  box->setObjectName(QStringLiteral("nevjegy"));
+  box->setAttribute(Qt::WA_DeleteOnClose);
+  box->setWindowTitle(QStringLiteral("A Vorbento névjegye"));
+  box->setIcon(QMessageBox::Information);
+  box->setTextFormat(Qt::RichText);
+  box->setText(QStringLiteral("<b>Vorbento %1</b>").arg(QStringLiteral(VORBENTO_VERSION)));
+  box->setInformativeText(QStringLiteral(
+      "Szerszámgép egy előtolótengelye hajtásának méretezése: gyorsítási és fékezési idők, "
+      "inerciák, nyomatékok, teljesítmények és az átlagos nyomaték egy mozgásciklusra.<br><br>"
+      "Szabad szoftver a GNU General Public License 3. vagy későbbi változata szerint "
+      "(GPL-3.0-or-later)."));
+  box->setStandardButtons(QMessageBox::Ok);
+  box->open();
+  return box;
+}
+
+}  // namespace vorbento
