@@ -13,7 +13,9 @@ namespace vorbento {
 
 namespace {
 
-constexpr qreal kPad = 3;  // above and below a row's text
+constexpr qreal kPad = 2.5;  // above and below a row's text
+// Between a torque and the rating under it: the torque's subscript hangs low.
+constexpr qreal kRatingGap = 4;
 
 // The light tints of the window's marked and stale fields.
 const QColor kProblemTint(255, 200, 200);
@@ -66,7 +68,7 @@ Row measure_row(const Style& s, const FieldStore& store, Field f) {
   text = std::max(text, wrapped(s.metrics, r.row.value, s.cols.value_width(), Qt::TextWrapAnywhere));
   if (const auto rating = compared_rating(f)) {
     r.rating = field_row(store, *rating);
-    text += s.line;
+    text += kRatingGap + s.line;
   }
   r.height = text + 2 * kPad;
   return r;
