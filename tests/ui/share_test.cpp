@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <QContextMenuEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -12,6 +11,7 @@
 #include <QPrintPreviewWidget>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 #include <memory>
 
@@ -30,12 +30,11 @@ class ShareTest : public QObject {
   QMenu* file_menu() const { return window_->menuBar()->actions().front()->menu(); }
   QAction* file_entry(const QString& name) const { return window_->findChild<QAction*>(name); }
 
-  // The right click on a result, as the field passes it on.
+  // A right click on a result, through the window system as a mouse gives it.
   QMenu* right_click(Field f) {
     QLineEdit* edit = window_->field(f);
-    const QPoint at = edit->rect().center();
-    QContextMenuEvent event(QContextMenuEvent::Mouse, at, edit->mapToGlobal(at));
-    QApplication::sendEvent(edit, &event);
+    const QPoint at = edit->mapTo(window_.get(), edit->rect().center());
+    QTest::mouseClick(window_->windowHandle(), Qt::RightButton, Qt::NoModifier, at);
     return window_->findChild<QMenu*>(QStringLiteral("resultMenu"));
   }
 
