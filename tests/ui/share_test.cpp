@@ -3,19 +3,24 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QFile>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
 
 #include <memory>
 
+#include "document/document_file.h"
 #include "offscreen_test_main.h"
+#include "ui/document/document_controller.h"
 #include "ui/window/main_window.h"
 #include "ui/window/tab_control.h"
 
@@ -102,6 +107,34 @@ class ShareTest : public QObject {
     QVERIFY(marked > 1);  // the mass and the results built on it
     QCOMPARE(data->html().count(QStringLiteral("<tr>")), 1 + static_cast<qsizetype>(kFieldCount));
     QVERIFY(data->html().contains(QStringLiteral("<td>M<sub>gyG1</sub></td>")));
+  }
+
+  // The PDF through its file dialog: named after the window's document, written.
+  void pdf_from_the_menu() {
+    QTemporaryDir dir;
+    const QString design = dir.filePath(QStringLiteral("tengely.vorbento"));
+    {
+      QFile file(design);
+      QVERIFY(file.open(QIODevice::WriteOnly));
+      file.write(QByteArray::fromStdString(write_document(input_texts(window_->calculator()))));
+    }
+    for (const QString& expected : {QStringLiteral("Névtelen.pdf"), QStringLiteral("tengely.pdf")}) {
+      if (expected.startsWith(u't')) QVERIFY(window_->document().open_at_start(design));
+      const QString path = dir.filePath(expected);
+      QString offered;
+      QTimer::singleShot(0, this, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!dialog) return;
+        offered = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->text();
+        dialog->selectFile(path);
+        static_cast<QDialog*>(dialog)->accept();  // the dialog's own check, as the Save button
+      });
+      file_entry(QStringLiteral("exportalasPdf"))->trigger();
+      QCOMPARE(offered, expected);
+      QFile pdf(path);
+      QVERIFY(pdf.open(QIODevice::ReadOnly));
+      QVERIFY(pdf.read(5) == "%PDF-");
+    }
   }
 
   void print_preview_shows_the_report() {
