@@ -7,6 +7,7 @@
 #include <QScreen>
 
 #include "ui/window/field_mirror.h"
+#include "ui/window/focus_in_view.h"
 #include "ui/look/fonts.h"
 #include "ui/placement/layout_table.h"
 #include "ui/window/tab_control.h"
@@ -72,18 +73,9 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   // The margin left of and above the tab control, none beyond it.
   client->setMinimumSize(pixels(kTabControlTwips) + QSize(twips(kMargin), twips(kMargin)));
   scroll_->setWidget(client);
-  // Wherever the focus goes (Tab, a shortcut, a click), the field comes into view.
-  connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
-    if (!now || !scroll_->widget()->isAncestorOf(now)) return;
-    if (now != tabs_->strip()) {
-      scroll_->ensureWidgetVisible(now, 8, 8);
-      return;
-    }
-    // The strip is wider than a small screen: bring its current tab into view.
-    const QRect tab = tabs_->strip()->tabRect(tabs_->current_index());
-    const QPoint centre = tabs_->strip()->mapTo(scroll_->widget(), tab.center());
-    scroll_->ensureVisible(centre.x(), centre.y(), tab.width() / 2 + 8, tab.height() / 2 + 8);
-  });
+  // Wherever the focus goes (Tab, a shortcut, a click), the field comes into
+  // view, and stays there when the window is resized.
+  new FocusInView(scroll_, tabs_->strip());
   // Enough for the menus, the tabs and a few rows of fields.
   setMinimumSize(480, 360);
 
