@@ -54,10 +54,17 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   tabs_->setObjectName(QStringLiteral("SSTab1"));
   tabs_->move(twips(kMargin), twips(kMargin));
   build_page(tabs_->add_page(QStringLiteral("Bemenő adatok")), Page::input, edits_);
-  build_page(tabs_->add_page(QStringLiteral("Kimenő adatok")), Page::output, edits_);
-  QWidget* formulas = tabs_->add_page(QStringLiteral("Felhasznált Képletek"));
-  // Its content is laid out in tab-control coordinates, as the other pages.
-  build_formula_page(formulas)->setGeometry(formulas->rect());
+  // The pages hidden at start are built right after the first paint, or as
+  // soon as anything asks for them; the results then show the engine's
+  // current texts.
+  tabs_->add_page(QStringLiteral("Kimenő adatok"), [this](QWidget* page) {
+    build_page(page, Page::output, edits_);
+    if (mirror_) mirror_->adopt_new_fields();
+  });
+  tabs_->add_page(QStringLiteral("Felhasznált Képletek"), [](QWidget* page) {
+    // Its content is laid out in tab-control coordinates, as the other pages.
+    build_formula_page(page)->setGeometry(page->rect());
+  });
   tabs_->set_current_index(0);
 
   // The tab control first, then the input fields by their tab index; after the
@@ -86,6 +93,11 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
 }
 
 MainWindow::~MainWindow() = default;
+
+QLineEdit* MainWindow::field(Field f) const {
+  if (!edits_[index(f)]) tabs_->page(1);  // a result, its page not built yet
+  return edits_[index(f)];
+}
 
 void MainWindow::build_menus() {
   QMenuBar* bar = menuBar();
