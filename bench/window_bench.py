@@ -4,7 +4,9 @@
 Run under a display, for example:  xvfb-run -a python3 bench/window_bench.py build/bin/window_probe
 Start-up is measured from just before the process is started to the moment
 its first frame has been painted; it is compared, run for run, with a plain Qt
-window holding as many line edits and labels (the toolkit's floor).
+window holding as many line edits and labels (the toolkit's floor) and with an
+empty QWidget window of the same size (what any window costs), also once
+after loading the font database (what the first text of any window costs).
 """
 import statistics
 import subprocess
@@ -22,9 +24,9 @@ def startup(probe, which):
 def main():
     probe = sys.argv[1] if len(sys.argv) > 1 else "build/bin/window_probe"
     runs = int(sys.argv[2]) if len(sys.argv) > 2 else 15
-    for which in ("floor", "vorbento"):  # warm the file cache
+    results = {"empty": [], "fonts": [], "floor": [], "vorbento": []}
+    for which in results:  # warm the file cache
         startup(probe, which)
-    results = {"floor": [], "vorbento": []}
     for _ in range(runs):
         for which in results:  # alternate, so both see the same machine load
             results[which].append(startup(probe, which))
@@ -35,6 +37,8 @@ def main():
     print(f"start-up to first paint, median of {runs} runs each:")
     for which in results:
         print(f"  {which:9s} {med(which, 0):7.1f} ms   rss {med(which, 1):6.1f} MiB   peak rss {med(which, 2):6.1f} MiB")
+    print(f"  ratio vorbento/empty: start-up {med('vorbento', 0) / med('empty', 0):.2f}x, "
+          f"floor/empty {med('floor', 0) / med('empty', 0):.2f}x, fonts/empty {med('fonts', 0) / med('empty', 0):.2f}x")
     print(f"  ratio vorbento/floor: start-up {med('vorbento', 0) / med('floor', 0):.2f}x, "
           f"rss +{med('vorbento', 1) - med('floor', 1):.1f} MiB, peak rss +{med('vorbento', 2) - med('floor', 2):.1f} MiB")
     keys = subprocess.run([probe, "keys"], capture_output=True, text=True, check=True).stdout.strip()

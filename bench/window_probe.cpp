@@ -3,12 +3,17 @@
 //   window_probe startup vorbento   the calculator's window
 //   window_probe startup floor      a plain Qt window with as many line edits
 //                                   and labels: what the toolkit costs anyway
+//   window_probe startup empty      an empty QWidget window of the same size:
+//                                   what any window costs
+//   window_probe startup fonts      the empty window after loading the font
+//                                   database, as the first text anywhere does
 //   window_probe keys               keystroke to repaint over a typing session
 //
 // "startup" prints "first_paint_ns=<CLOCK_REALTIME> rss_kib=<VmRSS> hwm_kib=<VmHWM>"
 // once the first frame of the window has been painted and flushed, then quits;
 // the caller takes its own clock before starting the process.
 #include <QApplication>
+#include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -96,9 +101,18 @@ QMainWindow* floor_window() {
 }
 
 int startup(const std::string& which) {
-  QMainWindow* w = nullptr;
+  QWidget* w = nullptr;
   if (which == "floor") {
     w = floor_window();
+    w->show();
+  } else if (which == "fonts") {
+    QFontDatabase::families();  // what the first text of any window costs
+    w = new QWidget;
+    w->resize(1019, 720);
+    w->show();
+  } else if (which == "empty") {
+    w = new QWidget;
+    w->resize(1019, 720);
     w->show();
   } else {
     auto* v = new vorbento::MainWindow;
@@ -166,6 +180,6 @@ int main(int argc, char* argv[]) {
   const std::string mode = argc > 1 ? argv[1] : "";
   if (mode == "startup" && argc > 2) return startup(argv[2]);
   if (mode == "keys") return keys();
-  std::fprintf(stderr, "usage: window_probe startup vorbento|floor | window_probe keys\n");
+  std::fprintf(stderr, "usage: window_probe startup vorbento|floor|empty|fonts | window_probe keys\n");
   return 2;
 }

@@ -234,6 +234,17 @@ class WindowTest : public QObject {
     expect_reference_shown();
   }
 
+  // The pages hidden at start are built after the first frame, or when first
+  // asked for: edits made before then show as the engine has them, marks included.
+  void results_built_late_show_the_current_texts_and_marks() {
+    window_ = std::make_unique<MainWindow>();  // never shown: the output page is not built yet
+    for (const auto& [f, text] : {std::pair{Field::m, "45"}, {Field::a, "-2"}, {Field::vg0, "1e37"}}) {
+      window_->field(f)->setText(QString::fromLatin1(text));
+      reference_->edit(f, text);
+    }
+    expect_reference_shown();
+  }
+
   void switching_pages_changes_no_field_and_notifies_the_engine() {
     // The engine's page-switch handler recomputes the coupling's inertia; with
     // a coupling diameter that is no number, each run reports that failure.

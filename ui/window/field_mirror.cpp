@@ -19,9 +19,18 @@ QString qt_text(const std::string& text) {
 
 FieldMirror::FieldMirror(FieldStore& store, const FieldEdits& edits, QObject* parent)
     : QObject(parent), store_(store), edits_(edits) {
+  adopt_new_fields();
+  store_.add_observer(this);
+}
+
+FieldMirror::~FieldMirror() { store_.remove_observer(this); }
+
+void FieldMirror::adopt_new_fields() {
   for (std::size_t n = 0; n < kFieldCount; ++n) {
     const Field f = field_at(n);
     QLineEdit* edit = edits_[n];
+    if (adopted_[n] || !edit) continue;
+    adopted_[n] = true;
     normal_palettes_[n] = edit->palette();
     show_text(f, store_.text(f));
     show_mark(f);
@@ -30,10 +39,7 @@ FieldMirror::FieldMirror(FieldStore& store, const FieldEdits& edits, QObject* pa
     // or by any caller of setText must reach the engine as well.
     connect(edit, &QLineEdit::textChanged, this, [this, f](const QString& text) { widget_changed(f, text); });
   }
-  store_.add_observer(this);
 }
-
-FieldMirror::~FieldMirror() { store_.remove_observer(this); }
 
 void FieldMirror::widget_changed(Field f, const QString& text) {
   if (showing_) return;
@@ -46,13 +52,18 @@ void FieldMirror::widget_changed(Field f, const QString& text) {
   show_text(f, store_.text(f));
 }
 
-void FieldMirror::text_changed(Field f, const std::string& text) { show_text(f, text); }
+// A field not taken on yet shows the store's state once it is.
+void FieldMirror::text_changed(Field f, const std::string& text) {
+  if (adopted_[index(f)]) show_text(f, text);
+}
 
-void FieldMirror::mark_changed(Field f, Problem) { show_mark(f); }
+void FieldMirror::mark_changed(Field f, Problem) {
+  if (adopted_[index(f)]) show_mark(f);
+}
 
 void FieldMirror::recalculated() {
   for (std::size_t n = kInputFieldCount; n < kFieldCount; ++n)
-    if (mark_words(store_, field_at(n)) != shown_words_[n]) show_mark(field_at(n));
+    if (adopted_[n] && mark_words(store_, field_at(n)) != shown_words_[n]) show_mark(field_at(n));
 }
 
 void FieldMirror::show_mark(Field f) {

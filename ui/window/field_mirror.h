@@ -16,11 +16,15 @@ namespace vorbento {
 
 class FieldMirror : public QObject, private FieldObserver {
  public:
-  // Shows the store's current texts and follows it from now on.
+  // Shows the store's current texts and follows it from now on. A widget
+  // still missing from `edits` (its page not built yet) is taken on later.
   FieldMirror(FieldStore& store, const FieldEdits& edits, QObject* parent = nullptr);
   ~FieldMirror() override;
   FieldMirror(const FieldMirror&) = delete;
   FieldMirror& operator=(const FieldMirror&) = delete;
+
+  // Takes on the widgets built since: each shows the store's current text and mark.
+  void adopt_new_fields();
 
  private:
   void text_changed(Field f, const std::string& text) override;
@@ -33,7 +37,8 @@ class FieldMirror : public QObject, private FieldObserver {
   void show_mark(Field f);
 
   FieldStore& store_;
-  FieldEdits edits_;
+  const FieldEdits& edits_;
+  std::array<bool, kFieldCount> adopted_{};
   std::array<QPalette, kFieldCount> normal_palettes_;
   std::array<QString, kFieldCount> shown_words_;  // each field's mark words as shown
   // While the mirror itself sets a widget's text, that change is the engine's

@@ -10,6 +10,7 @@
 #include "ui/document/file_drop.h"
 #include "ui/window/about_box.h"
 #include "ui/window/field_mirror.h"
+#include "ui/window/focus_in_view.h"
 #include "ui/look/fonts.h"
 #include "ui/placement/layout_table.h"
 #include "ui/window/tab_control.h"
@@ -56,10 +57,17 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   tabs_->setObjectName(QStringLiteral("SSTab1"));
   tabs_->move(twips(kMargin), twips(kMargin));
   build_page(tabs_->add_page(QStringLiteral("Bemenő adatok")), Page::input, edits_);
-  build_page(tabs_->add_page(QStringLiteral("Kimenő adatok")), Page::output, edits_);
-  QWidget* formulas = tabs_->add_page(QStringLiteral("Felhasznált Képletek"));
-  // Its content is laid out in tab-control coordinates, as the other pages.
-  build_formula_page(formulas)->setGeometry(formulas->rect());
+  // The pages hidden at start are built right after the first paint, or as
+  // soon as anything asks for them; the results then show the engine's
+  // current texts.
+  tabs_->add_page(QStringLiteral("Kimenő adatok"), [this](QWidget* page) {
+    build_page(page, Page::output, edits_);
+    if (mirror_) mirror_->adopt_new_fields();
+  });
+  tabs_->add_page(QStringLiteral("Felhasznált Képletek"), [](QWidget* page) {
+    // Its content is laid out in tab-control coordinates, as the other pages.
+    build_formula_page(page)->setGeometry(page->rect());
+  });
   tabs_->set_current_index(0);
 
   // The tab control first, then the input fields by their tab index; after the
@@ -75,18 +83,9 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   // The margin left of and above the tab control, none beyond it.
   client->setMinimumSize(pixels(kTabControlTwips) + QSize(twips(kMargin), twips(kMargin)));
   scroll_->setWidget(client);
-  // Wherever the focus goes (Tab, a shortcut, a click), the field comes into view.
-  connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
-    if (!now || !scroll_->widget()->isAncestorOf(now)) return;
-    if (now != tabs_->strip()) {
-      scroll_->ensureWidgetVisible(now, 8, 8);
-      return;
-    }
-    // The strip is wider than a small screen: bring its current tab into view.
-    const QRect tab = tabs_->strip()->tabRect(tabs_->current_index());
-    const QPoint centre = tabs_->strip()->mapTo(scroll_->widget(), tab.center());
-    scroll_->ensureVisible(centre.x(), centre.y(), tab.width() / 2 + 8, tab.height() / 2 + 8);
-  });
+  // Wherever the focus goes (Tab, a shortcut, a click), the field comes into
+  // view, and stays there when the window is resized.
+  new FocusInView(scroll_, tabs_->strip());
   // Enough for the menus, the tabs and a few rows of fields.
   setMinimumSize(480, 360);
 
@@ -99,6 +98,11 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
 }
 
 MainWindow::~MainWindow() = default;
+
+QLineEdit* MainWindow::field(Field f) const {
+  if (!edits_[index(f)]) tabs_->page(1);  // a result, its page not built yet
+  return edits_[index(f)];
+}
 
 void MainWindow::build_menus() {
   QMenuBar* bar = menuBar();

@@ -26,7 +26,8 @@ class MainWindow : public QMainWindow {
 
   TabControl* tab_control() const { return tabs_; }
   QScrollArea* scroll_area() const { return scroll_; }
-  QLineEdit* field(Field f) const { return edits_[index(f)]; }
+  // The field's widget, its page built if it was not yet.
+  QLineEdit* field(Field f) const;
   const Calculator& calculator() const { return calculator_; }
   Calculator& calculator() { return calculator_; }
   DocumentController& document() const { return *document_; }

@@ -5,6 +5,8 @@
 #include <QShortcut>
 #include <QStyleOptionTabWidgetFrame>
 
+#include <utility>
+
 #include "ui/look/colours.h"
 #include "ui/look/fonts.h"
 
@@ -66,10 +68,11 @@ TabControl::TabControl(QSize size, int strip_height, QWidget* parent)
   add_key(QKeySequence(Qt::CTRL | Qt::Key_PageUp), -1);
 }
 
-QWidget* TabControl::add_page(const QString& caption) {
+QWidget* TabControl::add_page(const QString& caption, PageFill fill) {
   auto* page = new QWidget(this);
   page->setGeometry(rect());
   pages_.push_back(page);
+  fills_.push_back(std::move(fill));
   const int index = strip_->addTab(caption);
   strip_->setTabTextColor(index, legible_on(QColor(0, 0, 255), palette().color(QPalette::Button), kTextContrast));
   strip_->setFixedWidth(width());  // tabSizeHint depends on the count
@@ -78,13 +81,25 @@ QWidget* TabControl::add_page(const QString& caption) {
   return page;
 }
 
+QWidget* TabControl::page(int index) const {
+  const auto n = static_cast<std::size_t>(index);
+  QWidget* p = pages_.at(n);
+  // Emptied first: whatever the content's building asks for finds the page as it is.
+  if (PageFill fill = std::exchange(fills_[n], PageFill{})) fill(p);
+  return p;
+}
+
+void TabControl::fill_pages() const {
+  for (int n = 0; n < count(); ++n) page(n);
+}
+
 void TabControl::show_page(int index) {
   // Show the new page before hiding the old, so that a focused field on the
   // old page hands its focus on within the control.
   for (int n = 0; n < count(); ++n)
     if (n == index) page(n)->show();
   for (int n = 0; n < count(); ++n)
-    if (n != index) page(n)->hide();
+    if (n != index) pages_[static_cast<std::size_t>(n)]->hide();
 }
 
 void TabControl::step_page(int delta) {
@@ -93,6 +108,17 @@ void TabControl::step_page(int delta) {
 }
 
 void TabControl::paintEvent(QPaintEvent*) {
+  if (!painted_) {
+    painted_ = true;
+    // The hidden pages are built once this first frame is on the screen: by a
+    // deferred delete rather than a zero timer, because QTest's waits for an
+    // exposed window deliver deferred deletes right after the pass that
+    // painted it, so whatever looks for the pages' widgets then finds them.
+    // Parentless: if the control goes first, the connection goes with it.
+    auto* first_frame = new QObject;
+    connect(first_frame, &QObject::destroyed, this, [this] { fill_pages(); });
+    first_frame->deleteLater();
+  }
   // The page area's frame under the tab strip.
   QPainter painter(this);
   QStyleOptionTabWidgetFrame option;

@@ -6,6 +6,7 @@
 #include <QTabBar>
 #include <QWidget>
 
+#include <functional>
 #include <vector>
 
 namespace vorbento {
@@ -29,10 +30,18 @@ class TabControl : public QWidget {
  public:
   TabControl(QSize size, int strip_height, QWidget* parent);
 
+  using PageFill = std::function<void(QWidget* page)>;
+
   // A page spanning the whole control (it starts under the strip's top edge);
-  // the strip stays above it.
-  QWidget* add_page(const QString& caption);
-  QWidget* page(int index) const { return pages_.at(static_cast<std::size_t>(index)); }
+  // the strip stays above it. `fill` builds the page's content later: when the
+  // page is first asked for or shown, and at the latest right after the
+  // control's first paint, so that the window shows without waiting for the
+  // pages it hides.
+  QWidget* add_page(const QString& caption, PageFill fill = {});
+  // The page, its content built.
+  QWidget* page(int index) const;
+  // Builds the content of every page not built yet.
+  void fill_pages() const;
   int count() const { return static_cast<int>(pages_.size()); }
   int current_index() const { return strip_->currentIndex(); }
   void set_current_index(int index) { strip_->setCurrentIndex(index); }
@@ -53,6 +62,8 @@ class TabControl : public QWidget {
   int strip_height_;
   TabStrip* strip_;
   std::vector<QWidget*> pages_;
+  mutable std::vector<PageFill> fills_;  // emptied once a page is built
+  bool painted_ = false;
 };
 
 }  // namespace vorbento
