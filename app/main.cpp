@@ -1,8 +1,10 @@
 // Vorbento: sizes the drive of one machine-tool feed axis. `vorbento [FILE]`
-// builds the window, opens FILE if one is named, and runs until it is closed.
+// builds the window, opens FILE if one is named, and runs until it is closed;
+// `vorbento --pdf OUT.pdf [FILE]` writes the report instead, headless.
 #include <QApplication>
 
 #include "app/command_line.h"
+#include "app/pdf_command.h"
 #include "ui/document/document_controller.h"
 #include "ui/look/app_style.h"
 #include "ui/window/main_window.h"
@@ -10,7 +12,8 @@
 int main(int argc, char* argv[]) {
   QCoreApplication::setApplicationName(QStringLiteral("Vorbento"));
   QCoreApplication::setApplicationVersion(QStringLiteral(VORBENTO_VERSION));
-  vorbento::answer_without_display(argc, argv);
+  // Before the window's application object: the PDF needs no display.
+  if (vorbento::answer_without_display(argc, argv)) return vorbento::run_pdf_command(argc, argv);
 
   QApplication app(argc, argv);
   QGuiApplication::setDesktopFileName(QStringLiteral("vorbento"));

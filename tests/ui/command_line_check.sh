@@ -9,7 +9,7 @@ out="$(run --version)" || { echo "FAIL: --version exited $?" >&2; exit 1; }
 [ "$out" = "Vorbento 0.2" ] || { echo "FAIL: --version printed: $out" >&2; exit 1; }
 out="$(run --help)" || { echo "FAIL: --help exited $?" >&2; exit 1; }
 case "$out" in
-  *"[options] [FILE]"*--version*) ;;
+  *"[options] [FILE]"*--version*"--pdf <OUT.pdf>"*) ;;
   *) echo "FAIL: --help printed: $out" >&2; exit 1 ;;
 esac
 # With a display, an unknown option is refused before any window opens.

@@ -67,8 +67,7 @@ bool DocumentController::save_as() {
 
 bool DocumentController::may_discard() {
   if (!is_modified()) return true;
-  const QString name = path_.isEmpty() ? kUntitled : QFileInfo(path_).fileName();
-  switch (dialogs_->ask_to_save(&window_, name)) {
+  switch (dialogs_->ask_to_save(&window_, name())) {
     case QMessageBox::Save:
       return save();
     case QMessageBox::Discard:
@@ -150,8 +149,10 @@ void DocumentController::clear_undo() {
   }
 }
 
+QString DocumentController::name() const { return path_.isEmpty() ? kUntitled : QFileInfo(path_).fileName(); }
+
 void DocumentController::show_title() {
-  window_.setWindowTitle((path_.isEmpty() ? kUntitled : QFileInfo(path_).fileName()) + QStringLiteral("[*]"));
+  window_.setWindowTitle(name() + QStringLiteral("[*]"));
   window_.setWindowModified(is_modified());
 }
 

@@ -28,6 +28,9 @@ class DocumentController : public QObject, private FieldObserver {
   void set_dialogs(std::unique_ptr<DocumentDialogs> dialogs) { dialogs_ = std::move(dialogs); }
   // Empty while the design has never been saved or opened.
   const QString& file_path() const { return path_; }
+  // The file's name as the title and the printed report show it; "Névtelen"
+  // for a design never saved or opened.
+  QString name() const;
   bool is_modified() const { return differing_ > 0; }
 
   // The menu's commands; each says whether it went through. A cancelled

@@ -30,9 +30,13 @@ QColor stale_tint(const QPalette& normal) {
   return legible_on(tint, normal.color(QPalette::Text), kResultContrast);
 }
 
-void show_problem(QLineEdit& edit, const QPalette& normal, Problem p, const QString& stale_reason) {
+void show_problem(QLineEdit& edit, const QPalette& normal, Problem p) {
+  show_problem(edit, normal, p, problem_message(p));
+}
+
+void show_problem(QLineEdit& edit, const QPalette& normal, Problem p, const QString& words) {
   QPalette pal = normal;
-  const bool stale = p == Problem::none && !stale_reason.isEmpty();
+  const bool stale = p == Problem::none && !words.isEmpty();
   if (p != Problem::none || stale) {
     // Every colour group, so the tint stays while the window is inactive.
     const QColor tint = stale ? stale_tint(normal) : problem_tint(normal);
@@ -45,9 +49,8 @@ void show_problem(QLineEdit& edit, const QPalette& normal, Problem p, const QStr
     font.setItalic(stale);
     edit.setFont(font);
   }
-  const QString message = stale ? stale_reason : problem_message(p);
-  edit.setToolTip(message);
-  edit.setAccessibleDescription(message);
+  edit.setToolTip(words);
+  edit.setAccessibleDescription(words);
 }
 
 }  // namespace vorbento

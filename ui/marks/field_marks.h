@@ -15,9 +15,12 @@ namespace vorbento {
 QString problem_message(Problem p);
 
 // Tints the field (or restores `normal`) and sets the tooltip and the
-// accessible description to the message; a result with no problem of its own
-// but a stale reason shows that reason.
-void show_problem(QLineEdit& edit, const QPalette& normal, Problem p, const QString& stale_reason = {});
+// accessible description to `words` (see mark_words): red for a problem of the
+// field's own, amber and italic for a result with no problem but words saying
+// why it is stale.
+void show_problem(QLineEdit& edit, const QPalette& normal, Problem p, const QString& words);
+// The same with the problem's own message.
+void show_problem(QLineEdit& edit, const QPalette& normal, Problem p);
 
 // The tint of a marked field on a light desktop.
 QColor problem_tint();

@@ -5,7 +5,7 @@
 
 #include "ui/access/field_access.h"
 #include "ui/marks/field_marks.h"
-#include "ui/marks/stale_message.h"
+#include "ui/marks/mark_words.h"
 
 namespace vorbento {
 
@@ -63,13 +63,13 @@ void FieldMirror::mark_changed(Field f, Problem) {
 
 void FieldMirror::recalculated() {
   for (std::size_t n = kInputFieldCount; n < kFieldCount; ++n)
-    if (adopted_[n] && stale_message(store_, field_at(n)) != shown_reasons_[n]) show_mark(field_at(n));
+    if (adopted_[n] && mark_words(store_, field_at(n)) != shown_words_[n]) show_mark(field_at(n));
 }
 
 void FieldMirror::show_mark(Field f) {
   QLineEdit* edit = edits_[index(f)];
-  if (!is_input(f)) shown_reasons_[index(f)] = stale_message(store_, f);
-  show_problem(*edit, normal_palettes_[index(f)], store_.mark(f), shown_reasons_[index(f)]);
+  shown_words_[index(f)] = mark_words(store_, f);
+  show_problem(*edit, normal_palettes_[index(f)], store_.mark(f), shown_words_[index(f)]);
   // Only an input can be entered wrongly; a marked result is described, not invalid.
   set_entry_invalid(*edit, is_input(f) && store_.mark(f) != Problem::none);
 }

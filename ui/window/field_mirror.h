@@ -40,7 +40,7 @@ class FieldMirror : public QObject, private FieldObserver {
   const FieldEdits& edits_;
   std::array<bool, kFieldCount> adopted_{};
   std::array<QPalette, kFieldCount> normal_palettes_;
-  std::array<QString, kFieldCount> shown_reasons_;  // a result's stale reason as shown
+  std::array<QString, kFieldCount> shown_words_;  // each field's mark words as shown
   // While the mirror itself sets a widget's text, that change is the engine's
   // own write coming back, not an edit.
   bool showing_ = false;

@@ -15,6 +15,7 @@
 #include "ui/placement/layout_table.h"
 #include "ui/window/tab_control.h"
 #include "ui/formula/formula_page.h"
+#include "ui/share/share_entries.h"
 
 namespace vorbento {
 
@@ -124,6 +125,7 @@ void MainWindow::build_menus() {
   entry("mentes", QStringLiteral("Men&tés"), QKeySequence(Qt::CTRL | Qt::Key_S), &DocumentController::save);
   entry("mentes_maskent", QStringLiteral("Mentés m&ásként…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
         &DocumentController::save_as);
+  add_share_entries(*this, *file, calculator_, [this] { return document_->name(); });
   file->addSeparator();
   QAction* quit = file->addAction(QStringLiteral("&Kilépés"));
   quit->setObjectName(QStringLiteral("kilepes"));

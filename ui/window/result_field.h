@@ -17,7 +17,8 @@ class ResultField : public QLineEdit {
 
  protected:
   bool event(QEvent* event) override;
-  // The mouse neither selects nor drags; there is no menu to cut or paste with.
+  // The mouse neither selects nor drags; there is no menu to cut or paste
+  // with: a right click passes on to the window, which offers copying.
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;

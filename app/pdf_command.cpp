@@ -1,0 +1,53 @@
+#include "app/pdf_command.h"
+
+#include <QDateTime>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+
+#include <cstdio>
+#include <filesystem>
+
+#include "app/command_line.h"
+#include "calc/handlers.h"
+#include "document/document_file.h"
+#include "report/report.h"
+
+namespace vorbento {
+
+namespace {
+
+void say(const QString& message) { std::fprintf(stderr, "vorbento: %s\n", message.toLocal8Bit().constData()); }
+
+}  // namespace
+
+int run_pdf_command(int argc, char* argv[]) {
+  // No display is needed for a PDF: Qt's offscreen platform, unless one is asked for.
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QGuiApplication app(argc, argv);
+  const CommandLine command = read_command_line(QGuiApplication::arguments());
+  if (command.pdf.isEmpty()) {
+    say(QStringLiteral("a --pdf után a PDF fájl neve kell: vorbento --pdf KIMENET.pdf [FÁJL]"));
+    return 1;
+  }
+
+  Calculator calculator;
+  QString name = QStringLiteral("Névtelen");
+  if (!command.file.isEmpty()) {
+    const DocumentRead read = read_document_file(std::filesystem::path(QFile::encodeName(command.file).toStdString()));
+    if (!read.inputs) {
+      say(QString::fromStdString(read.error));
+      return 1;
+    }
+    calculator.load(*read.inputs);
+    name = QFileInfo(command.file).fileName();
+  }
+  const QString message = write_report_pdf(command.pdf, calculator, {name, QDateTime::currentDateTime()});
+  if (!message.isEmpty()) {
+    say(message);
+    return 1;
+  }
+  return 0;
+}
+
+}  // namespace vorbento

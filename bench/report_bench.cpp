@@ -1,0 +1,64 @@
+// The cost of the report: painting every page of a design with marks and
+// stale results into a PDF file, as Exportálás PDF-be… and `--pdf` do, and
+// the painting alone on a PDF writer that keeps the pages in memory.
+#include <benchmark/benchmark.h>
+
+#include <QBuffer>
+#include <QDateTime>
+#include <QGuiApplication>
+#include <QPdfWriter>
+#include <QTemporaryDir>
+
+#include "calc/handlers.h"
+#include "report/report.h"
+
+namespace vorbento {
+namespace {
+
+// A wrong mass and a bore wider than its wheel: the longest report, with
+// mark words under a third of the rows.
+void mark_design(Calculator& calc) {
+  calc.edit(Field::m, "30kg");
+  calc.edit(Field::dof, "0.1");
+}
+
+const ReportHeader kHeader{QStringLiteral("tengely.vorbento"), QDateTime(QDate(2026, 12, 9), QTime(10, 0))};
+
+void BM_ReportFile(benchmark::State& state) {
+  Calculator calc;
+  mark_design(calc);
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("report.pdf"));
+  for (auto _ : state) {
+    const QString message = write_report_pdf(path, calc, kHeader);
+    if (!message.isEmpty()) state.SkipWithError(message.toUtf8().constData());
+  }
+}
+BENCHMARK(BM_ReportFile)->Unit(benchmark::kMillisecond);
+
+void BM_ReportPainting(benchmark::State& state) {
+  Calculator calc;
+  mark_design(calc);
+  for (auto _ : state) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
+    writer.setResolution(1200);
+    use_report_page(writer);
+    benchmark::DoNotOptimize(paint_report(writer, calc, kHeader));
+  }
+}
+BENCHMARK(BM_ReportPainting)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace vorbento
+
+int main(int argc, char** argv) {
+  // The report needs fonts, not a display.
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QGuiApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

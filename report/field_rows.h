@@ -1,0 +1,36 @@
+// One row per field as the report prints it and the copied table holds it:
+// the symbol, the text exactly as the field shows it, the unit, the
+// description and, where there is one, the words of its mark.
+#pragma once
+
+#include <QString>
+
+#include <vector>
+
+#include "core/field_store.h"
+
+namespace vorbento {
+
+struct FieldRow {
+  Field field;
+  QString symbol;  // with its subscript after "_" ("n_mG0")
+  QString value;
+  QString unit;
+  QString description;
+  QString mark;  // empty when the field has nothing to say
+};
+
+// All 54 fields in the field order.
+std::vector<FieldRow> field_rows(const FieldStore& store);
+FieldRow field_row(const FieldStore& store, Field f);
+
+// The column titles of the copied table.
+const std::vector<QString>& field_row_titles();
+
+// A header row, then one line per row, cells separated by tabs: what a
+// spreadsheet pastes into columns.
+QString rows_as_tab_separated(const std::vector<FieldRow>& rows);
+// The same as an HTML table, for word processors; subscripts as such.
+QString rows_as_html(const std::vector<FieldRow>& rows);
+
+}  // namespace vorbento

@@ -1,0 +1,27 @@
+// The printable report of a sizing: a header with the document's name, date
+// and time; the inputs and the results in their groups, with the words of
+// every mark; the motor ratings beside the torques; the formulas with their
+// current values. A4 portrait, in the window's typeface, pages numbered.
+#pragma once
+
+#include <QString>
+
+#include "core/field_store.h"
+#include "report/report_page.h"
+
+class QPagedPaintDevice;
+
+namespace vorbento {
+
+// Paints the report on a PDF writer, a printer or the print preview's
+// printer, one page of the device per page. False if it cannot paint on it.
+bool paint_report(QPagedPaintDevice& device, const FieldStore& store, const ReportHeader& header);
+
+// Sets the device to A4 portrait with no margins of its own: the report keeps its own.
+void use_report_page(QPagedPaintDevice& device);
+
+// Writes the report as a PDF file, replacing the file only once it is whole.
+// Returns the Hungarian message of a failure, empty on success.
+QString write_report_pdf(const QString& path, const FieldStore& store, const ReportHeader& header);
+
+}  // namespace vorbento

@@ -1,0 +1,97 @@
+#include "report/report_page.h"
+
+#include <QFontMetricsF>
+#include <QPagedPaintDevice>
+
+#include "ui/look/fonts.h"
+
+namespace vorbento {
+
+namespace {
+
+constexpr qreal kHeaderTop = 38;     // the title's top, from the paper's edge
+constexpr qreal kContentTop = 96;    // below the header and its rule
+constexpr qreal kFooterBottom = 36;  // the page number's baseline above the bottom edge
+
+}  // namespace
+
+QFont report_font(double points, bool bold, bool italic) {
+  QFont font = vorbento_font(points);
+  font.setBold(bold);
+  font.setItalic(italic);
+  return font;
+}
+
+qreal draw_symbol(QPainter& painter, QPointF at, const QString& symbol, const QFont& font) {
+  const qsizetype bar = symbol.indexOf(QLatin1Char('_'));
+  const QString base = bar < 0 ? symbol : symbol.left(bar);
+  painter.setFont(font);
+  painter.drawText(at, base);
+  qreal width = QFontMetricsF(font, painter.device()).horizontalAdvance(base);
+  if (bar < 0) return width;
+  QFont small = font;
+  small.setPixelSize(font.pixelSize() * 3 / 4);
+  painter.setFont(small);
+  const qreal drop = font.pixelSize() * 0.3;
+  painter.drawText(at + QPointF(width + 0.5, drop), symbol.mid(bar + 1));
+  width += 0.5 + QFontMetricsF(small, painter.device()).horizontalAdvance(symbol.mid(bar + 1));
+  painter.setFont(font);
+  return width;
+}
+
+ReportFlow::ReportFlow(QSizeF page, qreal margin) : page_(page), margin_(margin) {}
+
+void ReportFlow::lay_out() {
+  const qreal bottom = page_.height() - kFooterBottom - 30;
+  places_.clear();
+  int page = 0;
+  qreal y = kContentTop;
+  for (std::size_t k = 0; k < blocks_.size(); ++k) {
+    // A title moves on together with the block it introduces.
+    qreal needed = blocks_[k].height;
+    if (blocks_[k].keep_with_next && k + 1 < blocks_.size()) needed += blocks_[k + 1].height;
+    if ((blocks_[k].starts_page || y + needed > bottom) && y > kContentTop) {
+      ++page;
+      y = kContentTop;
+    }
+    places_.emplace_back(page, y);
+    y += blocks_[k].height;
+  }
+  pages_ = page + 1;
+}
+
+void ReportFlow::paint(QPainter& painter, QPagedPaintDevice& device, const ReportHeader& header) const {
+  int page = 0;
+  paint_frame(painter, header, page);
+  for (std::size_t k = 0; k < blocks_.size(); ++k) {
+    while (places_[k].first > page) {
+      device.newPage();
+      paint_frame(painter, header, ++page);
+    }
+    painter.save();
+    blocks_[k].paint(painter, places_[k].second);
+    painter.restore();
+  }
+}
+
+void ReportFlow::paint_frame(QPainter& painter, const ReportHeader& header, int page) const {
+  painter.save();
+  painter.setPen(Qt::black);
+  const QFont title = report_font(13, true);
+  const QFont body = report_font(9.75);
+  const qreal width = right() - left();
+  painter.setFont(title);
+  painter.drawText(QRectF(left(), kHeaderTop, width, 24), Qt::AlignLeft | Qt::AlignTop,
+                   QStringLiteral("Vorbento V 0.2 – hajtásméretező"));
+  painter.setFont(body);
+  painter.drawText(QRectF(left(), kHeaderTop, width, 18), Qt::AlignRight | Qt::AlignTop, header.document_name);
+  painter.drawText(QRectF(left(), kHeaderTop + 18, width, 18), Qt::AlignRight | Qt::AlignTop,
+                   header.printed.toString(QStringLiteral("yyyy.MM.dd. HH:mm")));
+  painter.setPen(QPen(Qt::black, 0.75));
+  painter.drawLine(QPointF(left(), kContentTop - 14), QPointF(right(), kContentTop - 14));
+  painter.drawText(QRectF(left(), page_.height() - kFooterBottom - 14, width, 18), Qt::AlignHCenter | Qt::AlignTop,
+                   QStringLiteral("%1 / %2").arg(page + 1).arg(pages_));
+  painter.restore();
+}
+
+}  // namespace vorbento

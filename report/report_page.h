@@ -1,0 +1,63 @@
+// The report's pages: laid out in pixels of 1/96 inch, as the window is, on
+// whatever paged device paints them (a PDF, a printer, the print preview).
+// Content is a flow of blocks; a block that does not fit the rest of a page
+// starts the next one. Every page carries the header and its page number.
+#pragma once
+
+#include <QDateTime>
+#include <QFont>
+#include <QPainter>
+#include <QString>
+
+#include <functional>
+#include <vector>
+
+class QPagedPaintDevice;
+
+namespace vorbento {
+
+struct ReportHeader {
+  QString document_name;  // "Névtelen" for a document never saved
+  QDateTime printed;
+};
+
+// The window's typeface at a size in points, bold or italic if asked.
+QFont report_font(double points, bool bold = false, bool italic = false);
+
+// Draws a symbol written "base_sub" with its subscript small and low, the
+// baseline's left end at `at`; returns its width.
+qreal draw_symbol(QPainter& painter, QPointF at, const QString& symbol, const QFont& font);
+
+struct Block {
+  qreal height = 0;
+  std::function<void(QPainter&, qreal top)> paint;
+  bool keep_with_next = false;  // a title stays with what follows it
+  bool starts_page = false;
+};
+
+class ReportFlow {
+ public:
+  // The device's page size, in 1/96 inch, and the margins of the content.
+  ReportFlow(QSizeF page, qreal margin);
+
+  qreal left() const { return margin_; }
+  qreal right() const { return page_.width() - margin_; }
+  void add(Block block) { blocks_.push_back(std::move(block)); }
+
+  // Places the blocks on pages; the page count is known only after this.
+  void lay_out();
+  int page_count() const { return pages_; }
+  // Paints every page; `painter` is scaled to 1/96 inch.
+  void paint(QPainter& painter, QPagedPaintDevice& device, const ReportHeader& header) const;
+
+ private:
+  void paint_frame(QPainter& painter, const ReportHeader& header, int page) const;
+
+  QSizeF page_;
+  qreal margin_;
+  std::vector<Block> blocks_;
+  std::vector<std::pair<int, qreal>> places_;  // page and top of each block
+  int pages_ = 0;
+};
+
+}  // namespace vorbento

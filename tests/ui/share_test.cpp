@@ -1,0 +1,155 @@
+// The sizing leaving the window: the Fájl entries, a result's right-click
+// menu, what lands on the clipboard, and the print preview.
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QWindow>
+
+#include <memory>
+
+#include "document/document_file.h"
+#include "offscreen_test_main.h"
+#include "ui/document/document_controller.h"
+#include "ui/window/main_window.h"
+#include "ui/window/tab_control.h"
+
+using namespace vorbento;
+
+class ShareTest : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<MainWindow> window_;
+
+  QMenu* file_menu() const { return window_->menuBar()->actions().front()->menu(); }
+  QAction* file_entry(const QString& name) const { return window_->findChild<QAction*>(name); }
+
+  // A right click on a result, through the window system as a mouse gives it.
+  QMenu* right_click(Field f) {
+    QLineEdit* edit = window_->field(f);
+    const QPoint at = edit->mapTo(window_.get(), edit->rect().center());
+    QTest::mouseClick(window_->windowHandle(), Qt::RightButton, Qt::NoModifier, at);
+    return window_->findChild<QMenu*>(QStringLiteral("resultMenu"));
+  }
+
+ private slots:
+  void init() {
+    window_ = std::make_unique<MainWindow>();
+    window_->resize(window_->natural_size());
+    window_->show();
+    window_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+    // A wrong mass: marked itself, and the results built on it go stale.
+    QLineEdit* mass = window_->field(Field::m);
+    mass->setFocus(Qt::OtherFocusReason);
+    mass->selectAll();
+    QTest::keyClicks(mass, QStringLiteral("30kg"));
+    window_->tab_control()->set_current_index(1);
+    QApplication::clipboard()->clear();
+  }
+  void cleanup() { window_.reset(); }
+
+  void file_menu_in_order() {
+    QStringList texts;
+    for (QAction* a : file_menu()->actions()) texts << (a->isSeparator() ? QStringLiteral("-") : a->text().remove(u'&'));
+    QCOMPARE(texts, QStringList({"Új", "Megnyitás…", "Mentés", "Mentés másként…", "-", "Nyomtatás…",
+                                 "Exportálás PDF-be…", "Eredmények másolása", "-", "Kilépés"}));
+    QCOMPARE(file_entry(QStringLiteral("nyomtatas"))->shortcut(), QKeySequence(QStringLiteral("Ctrl+P")));
+    QCOMPARE(file_entry(QStringLiteral("eredmenyekMasolasa"))->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+C")));
+  }
+
+  void one_value_as_shown() {
+    QMenu* menu = right_click(Field::mgyg1);
+    QVERIFY(menu && menu->isVisible());
+    const auto entries = menu->actions();
+    QCOMPARE(entries.size(), 2);
+    QCOMPARE(entries[0]->text(), QStringLiteral("Érték másolása"));
+    QCOMPARE(entries[1]->text(), QStringLiteral("Eredmények másolása"));
+    entries[0]->trigger();
+    QCOMPARE(QApplication::clipboard()->text(), window_->field(Field::mgyg1)->text());
+    // Copying changes nothing about the field: no focus, no selection.
+    QLineEdit* edit = window_->field(Field::mgyg1);
+    QCOMPARE(edit->focusPolicy(), Qt::NoFocus);
+    QVERIFY(!edit->hasFocus());
+    QVERIFY(!edit->hasSelectedText());
+  }
+
+  // Every field in field order with the text and the tooltip's words the
+  // window shows; the same rows as HTML.
+  void the_table_as_shown() {
+    QTest::keySequence(window_.get(), QKeySequence(QStringLiteral("Ctrl+Shift+C")));
+    const QMimeData* data = QApplication::clipboard()->mimeData();
+    QVERIFY(data && data->hasText() && data->hasHtml());
+    QStringList lines = data->text().split(u'\n');
+    QCOMPARE(lines.takeLast(), QString());
+    QCOMPARE(lines.size(), 1 + static_cast<qsizetype>(kFieldCount));
+    QCOMPARE(lines[0], QStringLiteral("Jel\tÉrték\tMértékegység\tLeírás\tMegjegyzés"));
+    int marked = 0;
+    for (std::size_t n = 0; n < kFieldCount; ++n) {
+      const QLineEdit* edit = window_->field(field_at(n));
+      const QStringList cells = lines[static_cast<qsizetype>(n) + 1].split(u'\t');
+      QVERIFY2(cells.size() == (edit->toolTip().isEmpty() ? 4 : 5), qPrintable(lines[static_cast<qsizetype>(n) + 1]));
+      QCOMPARE(cells[1], edit->text());
+      QCOMPARE(cells.value(4), edit->toolTip());
+      if (cells.size() == 5) ++marked;
+    }
+    QVERIFY(marked > 1);  // the mass and the results built on it
+    QCOMPARE(data->html().count(QStringLiteral("<tr>")), 1 + static_cast<qsizetype>(kFieldCount));
+    QVERIFY(data->html().contains(QStringLiteral("<td>M<sub>gyG1</sub></td>")));
+  }
+
+  // The PDF through its file dialog: named after the window's document, written.
+  void pdf_from_the_menu() {
+    QTemporaryDir dir;
+    const QString design = dir.filePath(QStringLiteral("tengely.vorbento"));
+    {
+      QFile file(design);
+      QVERIFY(file.open(QIODevice::WriteOnly));
+      file.write(QByteArray::fromStdString(write_document(input_texts(window_->calculator()))));
+    }
+    for (const QString& expected : {QStringLiteral("Névtelen.pdf"), QStringLiteral("tengely.pdf")}) {
+      if (expected.startsWith(u't')) QVERIFY(window_->document().open_at_start(design));
+      const QString path = dir.filePath(expected);
+      QString offered;
+      QTimer::singleShot(0, this, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!dialog) return;
+        offered = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->text();
+        dialog->selectFile(path);
+        static_cast<QDialog*>(dialog)->accept();  // the dialog's own check, as the Save button
+      });
+      file_entry(QStringLiteral("exportalasPdf"))->trigger();
+      QCOMPARE(offered, expected);
+      QFile pdf(path);
+      QVERIFY(pdf.open(QIODevice::ReadOnly));
+      QVERIFY(pdf.read(5) == "%PDF-");
+    }
+  }
+
+  void print_preview_shows_the_report() {
+    int pages = 0;
+    QTimer::singleShot(0, this, [&pages] {
+      auto* dialog = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
+      if (!dialog) return;
+      if (auto* preview = dialog->findChild<QPrintPreviewWidget*>()) pages = preview->pageCount();
+      dialog->reject();
+    });
+    file_entry(QStringLiteral("nyomtatas"))->trigger();
+    // The inputs, the results, the two formula pictures.
+    QVERIFY2(pages >= 4, qPrintable(QString::number(pages)));
+  }
+};
+
+VORBENTO_OFFSCREEN_TEST_MAIN(ShareTest)
+#include "share_test.moc"

@@ -1,0 +1,14 @@
+#include "ui/marks/mark_words.h"
+
+#include "ui/marks/field_marks.h"
+#include "ui/marks/stale_message.h"
+
+namespace vorbento {
+
+QString mark_words(const FieldStore& store, Field f) {
+  const Problem p = store.mark(f);
+  if (p != Problem::none) return problem_message(p);
+  return is_input(f) ? QString() : stale_message(store, f);
+}
+
+}  // namespace vorbento

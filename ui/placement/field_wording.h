@@ -1,0 +1,24 @@
+// Each field's unit as plain text and the description its page writes beside
+// it, for texts outside the window (the report, the copied table). On the
+// pages the unit is drawn from several labels (a fraction bar of dashes, an
+// exponent set high); here it is one string.
+#pragma once
+
+#include <span>
+
+#include "core/field.h"
+
+namespace vorbento {
+
+struct FieldWording {
+  Field field;
+  const char* unit;         // UTF-8 ("1/min", "kg/m³"); "" where the page shows none
+  const char* description;  // UTF-8, the description label's words without the unit
+};
+
+// In the field order; one entry per field.
+std::span<const FieldWording> field_wordings();
+
+const FieldWording& wording(Field f);
+
+}  // namespace vorbento
