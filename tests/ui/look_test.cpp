@@ -19,6 +19,7 @@
 
 #include "dark_palette.h"
 #include "offscreen_test_main.h"
+#include "shown_window.h"
 #include "ui/look/colours.h"
 #include "ui/marks/field_marks.h"
 #include "ui/window/main_window.h"
@@ -63,11 +64,8 @@ class LookTest : public QObject {
   void open_natural(const QPalette& palette) {
     QApplication::setPalette(palette);
     apply_application_style();
-    window_ = std::make_unique<MainWindow>();
-    window_->resize(window_->natural_size());
-    window_->show();
-    window_->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+    window_ = test::shown_window();
+    QVERIFY(window_);
   }
   TabControl* tabs() const { return window_->tab_control(); }
   void show_page(int n) {

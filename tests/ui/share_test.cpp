@@ -20,6 +20,7 @@
 
 #include "document/document_file.h"
 #include "offscreen_test_main.h"
+#include "shown_window.h"
 #include "ui/document/document_controller.h"
 #include "ui/window/main_window.h"
 #include "ui/window/tab_control.h"
@@ -45,11 +46,8 @@ class ShareTest : public QObject {
 
  private slots:
   void init() {
-    window_ = std::make_unique<MainWindow>();
-    window_->resize(window_->natural_size());
-    window_->show();
-    window_->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+    window_ = test::shown_window();
+    QVERIFY(window_);
     // A wrong mass: marked itself, and the results built on it go stale.
     QLineEdit* mass = window_->field(Field::m);
     mass->setFocus(Qt::OtherFocusReason);

@@ -15,6 +15,7 @@
 #include <string>
 
 #include "offscreen_test_main.h"
+#include "shown_window.h"
 #include "ui/document/document_controller.h"
 #include "ui/marks/field_marks.h"
 #include "ui/window/main_window.h"
@@ -69,11 +70,8 @@ class WindowTest : public QObject {
 
  private slots:
   void init() {
-    window_ = std::make_unique<MainWindow>();
-    window_->resize(window_->natural_size());
-    window_->show();
-    window_->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+    window_ = test::shown_window();
+    QVERIFY(window_);
     reference_ = std::make_unique<Calculator>();
   }
   void cleanup() {
