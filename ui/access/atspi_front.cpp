@@ -1,9 +1,11 @@
-#include "ui/access/atspi_invalid_entry.h"
+#include "ui/access/atspi_front.h"
 
 #include <QAccessible>
+#include <QDBusArgument>
 #include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusMessage>
+#include <QDBusObjectPath>
 #include <QDBusVariant>
 #include <QDBusVirtualObject>
 #include <QPointer>
@@ -17,6 +19,8 @@ namespace {
 const QString kBus = QStringLiteral("a11y");
 const QString kObjects = QStringLiteral("/org/a11y/atspi/accessible");
 const QString kAccessible = QStringLiteral("org.a11y.atspi.Accessible");
+const QString kRoot = QStringLiteral("/org/a11y/atspi/accessible/root");
+const QString kNull = QStringLiteral("/org/a11y/atspi/null");
 
 // AT-SPI's state numbers (AtspiStateType).
 enum SpiState : int {
@@ -72,16 +76,38 @@ QString path_of(QAccessibleInterface* object) {
 }
 
 QAccessibleInterface* object_at(const QString& path) {
+  if (path == kRoot) return QAccessible::queryAccessibleInterface(QCoreApplication::instance());
   if (!path.startsWith(kObjects + u'/')) return nullptr;
   bool number = false;
   const uint id = path.mid(kObjects.size() + 1).toUInt(&number);
   return number ? QAccessible::accessibleInterface(id) : nullptr;
 }
 
-// Answers GetState for an invalid object; hands everything else to the bridge.
-class InvalidEntryFront : public QDBusVirtualObject {
+bool is_call(const QDBusMessage& message, const QString& interface, QLatin1StringView member) {
+  return message.type() == QDBusMessage::MethodCallMessage && message.member() == member &&
+         message.interface() == interface;
+}
+
+// The first argument of a call as a child index, or -1 if it is none.
+int index_argument(const QDBusMessage& message) {
+  const QList<QVariant> args = message.arguments();
+  return args.isEmpty() || args.first().metaType().id() != QMetaType::Int ? -1 : args.first().toInt();
+}
+
+// The reference to no object, as the bridge gives it: this connection's name and the null path.
+QVariant null_reference(const QDBusConnection& bus) {
+  QDBusArgument reference;
+  reference.beginStructure();
+  reference << bus.baseService() << QDBusObjectPath(kNull);
+  reference.endStructure();
+  return QVariant::fromValue(reference);
+}
+
+// Stands in front of the bridge's objects; hands every call to the bridge
+// but those it answers better itself.
+class AtspiFront : public QDBusVirtualObject {
  public:
-  InvalidEntryFront(QDBusVirtualObject* bridge) : QDBusVirtualObject(bridge), bridge_(bridge) {}
+  AtspiFront(QDBusVirtualObject* bridge) : QDBusVirtualObject(bridge), bridge_(bridge) {}
 
   QString introspect(const QString& path) const override {
     return bridge_ ? bridge_->introspect(path) : QString();
@@ -89,14 +115,20 @@ class InvalidEntryFront : public QDBusVirtualObject {
 
   bool handleMessage(const QDBusMessage& message, const QDBusConnection& bus) override {
     if (!bridge_) return false;
-    if (message.type() == QDBusMessage::MethodCallMessage && message.member() == u"GetState" &&
-        message.interface() == kAccessible) {
+    if (is_call(message, kAccessible, QLatin1StringView("GetState"))) {
       QAccessibleInterface* object = object_at(message.path());
       if (object && object->isValid() && object->state().invalid) {
         const quint64 set = spi_states(*object);
         const QList<uint> words{static_cast<uint>(set), static_cast<uint>(set >> 32)};
         return bus.send(message.createReply(QVariant::fromValue(words)));
       }
+    } else if (is_call(message, kAccessible, QLatin1StringView("GetChildAtIndex"))) {
+      // A screen reader that cached a child count asks for children that
+      // have gone since; a scroll area would read past its list of them.
+      QAccessibleInterface* object = object_at(message.path());
+      const int index = index_argument(message);
+      if (object && object->isValid() && (index < 0 || index >= object->childCount()))
+        return bus.send(message.createReply(null_reference(bus)));
     }
     return bridge_->handleMessage(message, bus);
   }
@@ -105,7 +137,7 @@ class InvalidEntryFront : public QDBusVirtualObject {
   QPointer<QDBusVirtualObject> bridge_;
 };
 
-QPointer<InvalidEntryFront> front;
+QPointer<AtspiFront> front;
 
 // Puts the front before the bridge's objects, once the bridge has them on the
 // bus. If anything is not as expected, the bridge is left as it was.
@@ -115,7 +147,7 @@ void stand_in_front() {
   if (!bus.isConnected()) return;
   auto* bridge = qobject_cast<QDBusVirtualObject*>(bus.objectRegisteredAt(kObjects));
   if (!bridge) return;
-  auto* mine = new InvalidEntryFront(bridge);
+  auto* mine = new AtspiFront(bridge);
   bus.unregisterObject(kObjects);
   if (!bus.registerVirtualObject(kObjects, mine, QDBusConnection::SubPath)) {
     bus.registerVirtualObject(kObjects, bridge, QDBusConnection::SubPath);
@@ -136,7 +168,7 @@ class Activation : public QAccessible::ActivationObserver {
 
 }  // namespace
 
-void watch_invalid_entries() {
+void stand_atspi_front() {
   static Activation activation;
   static const bool watching = [] {
     QAccessible::installActivationObserver(&activation);
