@@ -1,8 +1,8 @@
 #include "ui/access/atspi_front.h"
 
 #include <QAccessible>
-#include <QDBusArgument>
 #include <QCoreApplication>
+#include <QDBusArgument>
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusObjectPath>
@@ -10,6 +10,8 @@
 #include <QDBusVirtualObject>
 #include <QPointer>
 #include <QTimer>
+
+#include <optional>
 
 namespace vorbento {
 
@@ -19,6 +21,7 @@ namespace {
 const QString kBus = QStringLiteral("a11y");
 const QString kObjects = QStringLiteral("/org/a11y/atspi/accessible");
 const QString kAccessible = QStringLiteral("org.a11y.atspi.Accessible");
+const QString kEditableText = QStringLiteral("org.a11y.atspi.EditableText");
 const QString kRoot = QStringLiteral("/org/a11y/atspi/accessible/root");
 const QString kNull = QStringLiteral("/org/a11y/atspi/null");
 
@@ -88,10 +91,11 @@ bool is_call(const QDBusMessage& message, const QString& interface, QLatin1Strin
          message.interface() == interface;
 }
 
-// The first argument of a call as a child index, or -1 if it is none.
-int index_argument(const QDBusMessage& message) {
+// The first argument of a call as a child index, if it is one.
+std::optional<int> index_argument(const QDBusMessage& message) {
   const QList<QVariant> args = message.arguments();
-  return args.isEmpty() || args.first().metaType().id() != QMetaType::Int ? -1 : args.first().toInt();
+  if (args.isEmpty() || args.first().metaType().id() != QMetaType::Int) return std::nullopt;
+  return args.first().toInt();
 }
 
 // The reference to no object, as the bridge gives it: this connection's name and the null path.
@@ -126,9 +130,23 @@ class AtspiFront : public QDBusVirtualObject {
       // A screen reader that cached a child count asks for children that
       // have gone since; a scroll area would read past its list of them.
       QAccessibleInterface* object = object_at(message.path());
-      const int index = index_argument(message);
-      if (object && object->isValid() && (index < 0 || index >= object->childCount()))
+      const std::optional<int> index = index_argument(message);
+      if (index && object && object->isValid() && (*index < 0 || *index >= object->childCount()))
         return bus.send(message.createReply(null_reference(bus)));
+    } else if (is_call(message, kEditableText, QLatin1StringView("InsertText"))) {
+      // The bridge takes `length` characters from the inserted text without
+      // looking at its size: a longer length reads past it into the field.
+      QList<QVariant> args = message.arguments();
+      if (args.size() == 3 && args[1].metaType().id() == QMetaType::QString &&
+          args[2].metaType().id() == QMetaType::Int) {
+        const int size = static_cast<int>(args[1].toString().size());
+        if (args[2].toInt() > size) {
+          args[2] = size;
+          QDBusMessage limited = message;
+          limited.setArguments(args);
+          return bridge_->handleMessage(limited, bus);
+        }
+      }
     }
     return bridge_->handleMessage(message, bus);
   }

@@ -1,7 +1,7 @@
 // The AT-SPI front: what the window's accessible objects answer on the
 // accessibility bus before Qt 6.4's bridge does. It stands in front of every
 // object the bridge puts there and hands each call on to the bridge
-// unchanged, except for two kinds of answer the bridge gets wrong:
+// unchanged, except for three kinds of answer the bridge gets wrong:
 // - GetState of a marked input: the bridge passes
 //   QAccessible::State::invalid on to no AT-SPI state, so a screen reader
 //   would hear of a wrong entry only from the description; the front answers
@@ -10,7 +10,11 @@
 // - a child index out of range: the bridge hands some of them to objects
 //   that do not check it, which ends the program; the front answers it
 //   itself, as the bridge does for an object without children (a null object
-//   reference).
+//   reference);
+// - an insertion length past the inserted text: the bridge takes that many
+//   characters from it anyway, reading past its end into the field (and
+//   for a length near 2^31 for as long as it takes); the front limits the
+//   length to the text before the bridge gets the call.
 // Where the bridge is not there (no accessibility bus, another platform) it
 // does nothing.
 #pragma once
