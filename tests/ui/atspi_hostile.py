@@ -18,6 +18,7 @@ still change the moved-mass inertia to what the engine gives.
 """
 
 import itertools
+import signal
 import subprocess
 import sys
 import tempfile
@@ -48,7 +49,10 @@ LEFT_OUT = {"SetExtents", "SetPosition", "SetSize", "GetBoundedRanges"}
 
 class Client:
     def __init__(self, address, proc):
-        from gi.repository import Gio, GLib
+        try:
+            from gi.repository import Gio, GLib
+        except ImportError as e:
+            raise Failure(f"GObject introspection is missing (Debian package python3-gi): {e}")
         self.GLib, self.proc = GLib, proc
         flags = Gio.DBusConnectionFlags.AUTHENTICATION_CLIENT | Gio.DBusConnectionFlags.MESSAGE_BUS_CONNECTION
         self.conn = Gio.DBusConnection.new_for_address_sync(address, flags, None, None)
@@ -66,7 +70,9 @@ class Client:
                 return None
             try:  # the bus says "no reply" as the program ends
                 self.proc.wait(1)
-                raise Failure(f"vorbento ended (exit status {self.proc.returncode}) on {method}{args} at {path}")
+                code = self.proc.returncode
+                how = signal.Signals(-code).name if code < 0 else f"exit status {code}"
+                raise Failure(f"vorbento ended ({how}) on {method}{args} at {path}")
             except subprocess.TimeoutExpired:
                 raise Failure(f"no answer within {REPLY_TIMEOUT_MS} ms to {iface}.{method}{args} at {path}")
 
