@@ -166,6 +166,15 @@ def replay_results(replay, edits):
     return texts
 
 
+def start_program(env, program):
+    app_env = dict(env, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+    # The program asks the session bus for the accessibility bus, as on a
+    # desktop: Qt 6.4 given the address directly connects but never switches
+    # its bridge on.
+    app_env.pop("AT_SPI_BUS_ADDRESS")
+    return start([program], env=app_env)
+
+
 def check(env, program, replay):
     os.environ.update({k: env[k] for k in ("DISPLAY", "DBUS_SESSION_BUS_ADDRESS", "AT_SPI_BUS_ADDRESS")})
     try:
@@ -176,12 +185,7 @@ def check(env, program, replay):
     except (ImportError, ValueError) as e:
         raise Failure(f"pyatspi is missing (Debian package python3-pyatspi): {e}")
 
-    app_env = dict(env, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
-    # The program asks the session bus for the accessibility bus, as on a
-    # desktop: Qt 6.4 given the address directly connects but never switches
-    # its bridge on.
-    app_env.pop("AT_SPI_BUS_ADDRESS")
-    program_proc = start([program], env=app_env)
+    program_proc = start_program(env, program)
 
     # The registry comes up with the first client; the program registers a
     # little later. Ask again until both are there.

@@ -1,6 +1,6 @@
 #include "ui/access/field_access.h"
 
-#include "ui/access/atspi_invalid_entry.h"
+#include "ui/access/atspi_front.h"
 #include "ui/access/text_segments.h"
 
 #include <QAccessible>
@@ -153,7 +153,7 @@ QAccessibleInterface* field_factory(const QString& key, QObject* object) {
 void make_accessible_field(QLineEdit& edit, bool input) {
   static const bool installed = [] {
     QAccessible::installFactory(field_factory);
-    watch_invalid_entries();
+    stand_atspi_front();
     return true;
   }();
   (void)installed;

@@ -1,13 +1,17 @@
-#include "ui/access/atspi_invalid_entry.h"
+#include "ui/access/atspi_front.h"
 
 #include <QAccessible>
 #include <QCoreApplication>
+#include <QDBusArgument>
 #include <QDBusConnection>
 #include <QDBusMessage>
+#include <QDBusObjectPath>
 #include <QDBusVariant>
 #include <QDBusVirtualObject>
 #include <QPointer>
 #include <QTimer>
+
+#include <optional>
 
 namespace vorbento {
 
@@ -17,6 +21,9 @@ namespace {
 const QString kBus = QStringLiteral("a11y");
 const QString kObjects = QStringLiteral("/org/a11y/atspi/accessible");
 const QString kAccessible = QStringLiteral("org.a11y.atspi.Accessible");
+const QString kEditableText = QStringLiteral("org.a11y.atspi.EditableText");
+const QString kRoot = QStringLiteral("/org/a11y/atspi/accessible/root");
+const QString kNull = QStringLiteral("/org/a11y/atspi/null");
 
 // AT-SPI's state numbers (AtspiStateType).
 enum SpiState : int {
@@ -72,16 +79,39 @@ QString path_of(QAccessibleInterface* object) {
 }
 
 QAccessibleInterface* object_at(const QString& path) {
+  if (path == kRoot) return QAccessible::queryAccessibleInterface(QCoreApplication::instance());
   if (!path.startsWith(kObjects + u'/')) return nullptr;
   bool number = false;
   const uint id = path.mid(kObjects.size() + 1).toUInt(&number);
   return number ? QAccessible::accessibleInterface(id) : nullptr;
 }
 
-// Answers GetState for an invalid object; hands everything else to the bridge.
-class InvalidEntryFront : public QDBusVirtualObject {
+bool is_call(const QDBusMessage& message, const QString& interface, QLatin1StringView member) {
+  return message.type() == QDBusMessage::MethodCallMessage && message.member() == member &&
+         message.interface() == interface;
+}
+
+// The first argument of a call as a child index, if it is one.
+std::optional<int> index_argument(const QDBusMessage& message) {
+  const QList<QVariant> args = message.arguments();
+  if (args.isEmpty() || args.first().metaType().id() != QMetaType::Int) return std::nullopt;
+  return args.first().toInt();
+}
+
+// The reference to no object, as the bridge gives it: this connection's name and the null path.
+QVariant null_reference(const QDBusConnection& bus) {
+  QDBusArgument reference;
+  reference.beginStructure();
+  reference << bus.baseService() << QDBusObjectPath(kNull);
+  reference.endStructure();
+  return QVariant::fromValue(reference);
+}
+
+// Stands in front of the bridge's objects; hands every call to the bridge
+// but those it answers better itself.
+class AtspiFront : public QDBusVirtualObject {
  public:
-  InvalidEntryFront(QDBusVirtualObject* bridge) : QDBusVirtualObject(bridge), bridge_(bridge) {}
+  AtspiFront(QDBusVirtualObject* bridge) : QDBusVirtualObject(bridge), bridge_(bridge) {}
 
   QString introspect(const QString& path) const override {
     return bridge_ ? bridge_->introspect(path) : QString();
@@ -89,13 +119,33 @@ class InvalidEntryFront : public QDBusVirtualObject {
 
   bool handleMessage(const QDBusMessage& message, const QDBusConnection& bus) override {
     if (!bridge_) return false;
-    if (message.type() == QDBusMessage::MethodCallMessage && message.member() == u"GetState" &&
-        message.interface() == kAccessible) {
+    if (is_call(message, kAccessible, QLatin1StringView("GetState"))) {
       QAccessibleInterface* object = object_at(message.path());
       if (object && object->isValid() && object->state().invalid) {
         const quint64 set = spi_states(*object);
         const QList<uint> words{static_cast<uint>(set), static_cast<uint>(set >> 32)};
         return bus.send(message.createReply(QVariant::fromValue(words)));
+      }
+    } else if (is_call(message, kAccessible, QLatin1StringView("GetChildAtIndex"))) {
+      // A screen reader that cached a child count asks for children that
+      // have gone since; a scroll area would read past its list of them.
+      QAccessibleInterface* object = object_at(message.path());
+      const std::optional<int> index = index_argument(message);
+      if (index && object && object->isValid() && (*index < 0 || *index >= object->childCount()))
+        return bus.send(message.createReply(null_reference(bus)));
+    } else if (is_call(message, kEditableText, QLatin1StringView("InsertText"))) {
+      // The bridge takes `length` characters from the inserted text without
+      // looking at its size: a longer length reads past it into the field.
+      QList<QVariant> args = message.arguments();
+      if (args.size() == 3 && args[1].metaType().id() == QMetaType::QString &&
+          args[2].metaType().id() == QMetaType::Int) {
+        const int size = static_cast<int>(args[1].toString().size());
+        if (args[2].toInt() > size) {
+          args[2] = size;
+          QDBusMessage limited = message;
+          limited.setArguments(args);
+          return bridge_->handleMessage(limited, bus);
+        }
       }
     }
     return bridge_->handleMessage(message, bus);
@@ -105,7 +155,7 @@ class InvalidEntryFront : public QDBusVirtualObject {
   QPointer<QDBusVirtualObject> bridge_;
 };
 
-QPointer<InvalidEntryFront> front;
+QPointer<AtspiFront> front;
 
 // Puts the front before the bridge's objects, once the bridge has them on the
 // bus. If anything is not as expected, the bridge is left as it was.
@@ -115,7 +165,7 @@ void stand_in_front() {
   if (!bus.isConnected()) return;
   auto* bridge = qobject_cast<QDBusVirtualObject*>(bus.objectRegisteredAt(kObjects));
   if (!bridge) return;
-  auto* mine = new InvalidEntryFront(bridge);
+  auto* mine = new AtspiFront(bridge);
   bus.unregisterObject(kObjects);
   if (!bus.registerVirtualObject(kObjects, mine, QDBusConnection::SubPath)) {
     bus.registerVirtualObject(kObjects, bridge, QDBusConnection::SubPath);
@@ -136,7 +186,7 @@ class Activation : public QAccessible::ActivationObserver {
 
 }  // namespace
 
-void watch_invalid_entries() {
+void stand_atspi_front() {
   static Activation activation;
   static const bool watching = [] {
     QAccessible::installActivationObserver(&activation);
