@@ -21,12 +21,10 @@ import itertools
 import signal
 import subprocess
 import sys
-import tempfile
 import time
 import xml.etree.ElementTree as ET
 
-from atspi_check import (CHANGE_TIMEOUT, STARTUP_TIMEOUT, Failure, replay_results, show_log, start_program,
-                         start_stack, stop_all)
+from atspi_check import CHANGE_TIMEOUT, STARTUP_TIMEOUT, Failure, replay_results, run_check, start_program
 
 REPLY_TIMEOUT_MS = 3000
 INT_MIN, INT_MAX = -2**31, 2**31 - 1
@@ -190,26 +188,8 @@ def check(env, program, replay):
     return errors, len(paths), c.calls
 
 
-def main():
-    if len(sys.argv) != 3:
-        print(__doc__)
-        return 2
-    with tempfile.TemporaryDirectory(prefix="vorbento-hostile-") as tmp:
-        try:
-            errors, count, calls = check(start_stack(tmp), sys.argv[1], sys.argv[2])
-        except Failure as e:
-            print(f"FAIL: {e}", file=sys.stderr)
-            show_log(tmp)
-            return 1
-        finally:
-            stop_all()
-    for e in errors[:20]:
-        print(f"FAIL: {e}", file=sys.stderr)
-    if errors:
-        return 1
-    print(f"hostile AT-SPI client: {count} objects, {calls} calls answered, still recomputes: ok")
-    return 0
-
-
 if __name__ == "__main__":
-    sys.exit(main())
+    def hostile(env, program, replay):
+        errors, count, calls = check(env, program, replay)
+        return errors, f"hostile AT-SPI client: {count} objects, {calls} calls answered, still recomputes: ok"
+    sys.exit(run_check(hostile, "vorbento-hostile-", __doc__))
