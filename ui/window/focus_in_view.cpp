@@ -14,7 +14,7 @@ constexpr int kMargin = 8;  // pixels of client area kept around the control
 
 }  // namespace
 
-FocusInView::FocusInView(QScrollArea* scroll, QTabBar* strip) : QObject(scroll), scroll_(scroll), strip_(strip) {
+FocusInView::FocusInView(QScrollArea* scroll, QTabBar* strip) : scroll_(scroll), strip_(strip) {
   connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { show(now); });
   scroll_->viewport()->installEventFilter(this);
 }

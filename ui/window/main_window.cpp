@@ -85,7 +85,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   scroll_->setWidget(client);
   // Wherever the focus goes (Tab, a shortcut, a click), the field comes into
   // view, and stays there when the window is resized.
-  new FocusInView(scroll_, tabs_->strip());
+  focus_in_view_ = std::make_unique<FocusInView>(scroll_, tabs_->strip());
   // Enough for the menus, the tabs and a few rows of fields.
   setMinimumSize(480, 360);
 

@@ -16,6 +16,7 @@ namespace vorbento {
 
 class DocumentController;
 class FieldMirror;
+class FocusInView;
 class TabControl;
 
 class MainWindow : public QMainWindow {
@@ -47,6 +48,9 @@ class MainWindow : public QMainWindow {
   FieldEdits edits_{};
   std::unique_ptr<FieldMirror> mirror_;
   std::unique_ptr<DocumentController> document_;
+  // Goes before the widgets: their teardown moves the focus, which it must
+  // no longer follow into a half-destroyed scroll area.
+  std::unique_ptr<FocusInView> focus_in_view_;
 };
 
 }  // namespace vorbento
