@@ -2,7 +2,6 @@
 
 #include <QDateTime>
 #include <QFile>
-#include <QFileInfo>
 #include <QGuiApplication>
 
 #include <cstdio>
@@ -12,6 +11,7 @@
 #include "calc/handlers.h"
 #include "document/document_file.h"
 #include "report/report.h"
+#include "ui/document/document_dialogs.h"
 
 namespace vorbento {
 
@@ -32,7 +32,6 @@ int run_pdf_command(int argc, char* argv[]) {
   }
 
   Calculator calculator;
-  QString name = QStringLiteral("Névtelen");
   if (!command.file.isEmpty()) {
     const DocumentRead read = read_document_file(std::filesystem::path(QFile::encodeName(command.file).toStdString()));
     if (!read.inputs) {
@@ -40,9 +39,8 @@ int run_pdf_command(int argc, char* argv[]) {
       return 1;
     }
     calculator.load(*read.inputs);
-    name = QFileInfo(command.file).fileName();
   }
-  const QString message = write_report_pdf(command.pdf, calculator, {name, QDateTime::currentDateTime()});
+  const QString message = write_report_pdf(command.pdf, calculator, {document_name(command.file), QDateTime::currentDateTime()});
   if (!message.isEmpty()) {
     say(message);
     return 1;

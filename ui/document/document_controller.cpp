@@ -18,8 +18,6 @@ namespace vorbento {
 
 namespace {
 
-const QString kUntitled = QStringLiteral("Névtelen");
-
 std::filesystem::path native_path(const QString& path) {
   return std::filesystem::path(QFile::encodeName(path).toStdString());
 }
@@ -149,7 +147,7 @@ void DocumentController::clear_undo() {
   }
 }
 
-QString DocumentController::name() const { return path_.isEmpty() ? kUntitled : QFileInfo(path_).fileName(); }
+QString DocumentController::name() const { return document_name(path_); }
 
 void DocumentController::show_title() {
   window_.setWindowTitle(name() + QStringLiteral("[*]"));

@@ -1,6 +1,7 @@
 #include "ui/document/document_dialogs.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 
 namespace vorbento {
 
@@ -48,5 +49,7 @@ class StandardDialogs : public DocumentDialogs {
 }  // namespace
 
 std::unique_ptr<DocumentDialogs> standard_dialogs() { return std::make_unique<StandardDialogs>(); }
+
+QString document_name(const QString& path) { return path.isEmpty() ? kUntitled : QFileInfo(path).fileName(); }
 
 }  // namespace vorbento

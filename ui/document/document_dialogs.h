@@ -33,5 +33,10 @@ QMessageBox* save_question(QWidget* parent, const QString& name);
 
 inline const QString kDocumentSuffix = QStringLiteral("vorbento");
 inline const QString kDocumentFilter = QStringLiteral("Vorbento-tervek (*.vorbento)");
+inline const QString kUntitled = QStringLiteral("Névtelen");
+
+// The name a design goes by in the title, the questions and the report: its
+// file's name, or "Névtelen" while it has none.
+QString document_name(const QString& path);
 
 }  // namespace vorbento
