@@ -1,11 +1,9 @@
 #include "app/pdf_command.h"
 
 #include <QDateTime>
-#include <QFile>
 #include <QGuiApplication>
 
 #include <cstdio>
-#include <filesystem>
 
 #include "app/command_line.h"
 #include "calc/handlers.h"
@@ -33,7 +31,7 @@ int run_pdf_command(int argc, char* argv[]) {
 
   Calculator calculator;
   if (!command.file.isEmpty()) {
-    const DocumentRead read = read_document_file(std::filesystem::path(QFile::encodeName(command.file).toStdString()));
+    const DocumentRead read = read_design(command.file);
     if (!read.inputs) {
       say(QString::fromStdString(read.error));
       return 1;

@@ -2,27 +2,17 @@
 
 #include <QCloseEvent>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QSaveFile>
 #include <QSignalBlocker>
 
-#include <filesystem>
 
 #include "document/document_file.h"
 #include "ui/document/save_failure.h"
 #include "ui/window/main_window.h"
 
 namespace vorbento {
-
-namespace {
-
-std::filesystem::path native_path(const QString& path) {
-  return std::filesystem::path(QFile::encodeName(path).toStdString());
-}
-
-}  // namespace
 
 DocumentController::DocumentController(MainWindow& window, std::unique_ptr<DocumentDialogs> dialogs)
     : window_(window), store_(window.calculator()), dialogs_(std::move(dialogs)) {
@@ -94,7 +84,7 @@ void DocumentController::text_changed(Field f, const std::string& text) {
 }
 
 bool DocumentController::load_file(const QString& path) {
-  const DocumentRead read = read_document_file(native_path(path));
+  const DocumentRead read = read_design(path);
   if (!read.inputs) {
     dialogs_->show_failure(&window_, QStringLiteral("A terv nem nyitható meg"), QString::fromStdString(read.error));
     return false;

@@ -1,5 +1,6 @@
 #include "ui/document/document_dialogs.h"
 
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 
@@ -51,5 +52,9 @@ class StandardDialogs : public DocumentDialogs {
 std::unique_ptr<DocumentDialogs> standard_dialogs() { return std::make_unique<StandardDialogs>(); }
 
 QString document_name(const QString& path) { return path.isEmpty() ? kUntitled : QFileInfo(path).fileName(); }
+
+DocumentRead read_design(const QString& path) {
+  return read_document_file(std::filesystem::path(QFile::encodeName(path).toStdString()));
+}
 
 }  // namespace vorbento
