@@ -8,6 +8,7 @@
 
 #include "report/field_rows.h"
 #include "report/report_groups.h"
+#include "ui/marks/field_marks.h"
 
 namespace vorbento {
 
@@ -17,9 +18,9 @@ constexpr qreal kPad = 2.5;  // above and below a row's text
 // Between a torque and the rating under it: the torque's subscript hangs low.
 constexpr qreal kRatingGap = 4;
 
-// The light tints of the window's marked and stale fields.
-const QColor kProblemTint(255, 200, 200);
-const QColor kStaleTint(255, 240, 200);
+// Inks for the words under a marked input and a stale result, and for the
+// ratings beside the torques; the rows' tints are the window's own on a light
+// desktop.
 const QColor kProblemInk(150, 0, 0);
 const QColor kStaleInk(120, 80, 0);
 const QColor kQuietInk(90, 90, 90);
@@ -79,7 +80,7 @@ void paint_row(QPainter& p, const Style& s, const Row& row, qreal top) {
   const FieldRow& r = row.row;
   const qreal y = top + kPad;
   if (!r.mark.isEmpty())
-    p.fillRect(QRectF(c.value - 3, y - 1, c.value_width() + 3, s.line + 2), row.stale ? kStaleTint : kProblemTint);
+    p.fillRect(QRectF(c.value - 3, y - 1, c.value_width() + 3, s.line + 2), row.stale ? stale_tint() : problem_tint());
   p.setPen(Qt::black);
   draw_symbol(p, QPointF(c.symbol, y + s.metrics.ascent()), r.symbol, s.body);
   p.setFont(row.stale ? s.italic : s.body);

@@ -25,8 +25,10 @@ QColor problem_tint(const QPalette& normal) {
   return legible_on(tint, normal.color(QPalette::Text), kResultContrast);
 }
 
+QColor stale_tint() { return {255, 240, 200}; }
+
 QColor stale_tint(const QPalette& normal) {
-  const QColor tint = is_dark(normal) ? QColor(88, 68, 12) : QColor(255, 240, 200);
+  const QColor tint = is_dark(normal) ? QColor(88, 68, 12) : stale_tint();
   return legible_on(tint, normal.color(QPalette::Text), kResultContrast);
 }
 

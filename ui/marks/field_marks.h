@@ -27,7 +27,9 @@ QColor problem_tint();
 // The tint on the field's own colours: red enough to be seen, and far enough
 // from the text colour that a marked figure reads as well as any result.
 QColor problem_tint(const QPalette& normal);
-// The faint amber of a stale result, as legible as any result.
+// The faint amber of a stale result on a light desktop.
+QColor stale_tint();
+// The same on the field's own colours, as legible as any result.
 QColor stale_tint(const QPalette& normal);
 
 }  // namespace vorbento
