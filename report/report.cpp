@@ -1,7 +1,5 @@
 #include "report/report.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPagedPaintDevice>
@@ -11,24 +9,13 @@
 
 #include "report/report_formulas.h"
 #include "report/report_tables.h"
+#include "ui/document/save_failure.h"
 
 namespace vorbento {
 
 namespace {
 
 constexpr qreal kMargin = 57;  // 15 mm
-
-// Why a file cannot be written there, in the user's words.
-QString unwritable_reason(const QString& path) {
-  const QFileInfo info(path);
-  if (info.isDir()) return QStringLiteral("ez egy mappa");
-  const QFileInfo parent(info.absolutePath());
-  if (!parent.exists()) return QStringLiteral("a mappája nem létezik");
-  if (!parent.isDir()) return QStringLiteral("a mappája helyén egy fájl áll");
-  if (info.exists() && !info.isWritable()) return QStringLiteral("a fájl nem írható");
-  if (!parent.isWritable()) return QStringLiteral("a mappába nincs írási jog");
-  return QStringLiteral("írási hiba");
-}
 
 }  // namespace
 
@@ -54,9 +41,11 @@ bool paint_report(QPagedPaintDevice& device, const FieldStore& store, const Repo
 }
 
 QString write_report_pdf(const QString& path, const FieldStore& store, const ReportHeader& header) {
-  const QString failed = QStringLiteral("A PDF nem írható ide: %1 (%2)").arg(QDir::toNativeSeparators(path));
   QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return failed.arg(unwritable_reason(path));
+  const auto failed = [&] {
+    return QStringLiteral("A PDF nem írható. %1").arg(save_failure_reason(path, file.error(), file.errorString()));
+  };
+  if (!file.open(QIODevice::WriteOnly)) return failed();
   {
     QPdfWriter writer(&file);
     writer.setTitle(QStringLiteral("Vorbento – ") + header.document_name);
@@ -65,10 +54,10 @@ QString write_report_pdf(const QString& path, const FieldStore& store, const Rep
     use_report_page(writer);
     if (!paint_report(writer, store, header)) {
       file.cancelWriting();
-      return failed.arg(QStringLiteral("írási hiba"));
+      return QStringLiteral("A PDF nem írható. Az írás nem sikerült.");
     }
   }
-  if (!file.commit()) return failed.arg(unwritable_reason(path));
+  if (!file.commit()) return failed();
   return {};
 }
 
