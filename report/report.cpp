@@ -48,8 +48,8 @@ QString write_report_pdf(const QString& path, const FieldStore& store, const Rep
   if (!file.open(QIODevice::WriteOnly)) return failed();
   {
     QPdfWriter writer(&file);
-    writer.setTitle(QStringLiteral("Vorbento – ") + header.document_name);
-    writer.setCreator(QStringLiteral("Vorbento V 0.2"));
+    writer.setTitle(report_title(header.document_name));
+    writer.setCreator(kReportCreator);
     writer.setResolution(1200);
     use_report_page(writer);
     if (!paint_report(writer, store, header)) {

@@ -20,6 +20,10 @@ bool paint_report(QPagedPaintDevice& device, const FieldStore& store, const Repo
 // Sets the device to A4 portrait with no margins of its own: the report keeps its own.
 void use_report_page(QPagedPaintDevice& device);
 
+// What the PDF's metadata and a print job call the report and its maker.
+inline QString report_title(const QString& document_name) { return QStringLiteral("Vorbento – ") + document_name; }
+inline const QString kReportCreator = QStringLiteral("Vorbento V 0.2");
+
 // Writes the report as a PDF file, replacing the file only once it is whole.
 // Returns the Hungarian message of a failure, empty on success.
 QString write_report_pdf(const QString& path, const FieldStore& store, const ReportHeader& header);

@@ -14,8 +14,8 @@ namespace vorbento {
 void print_report(QWidget* parent, const FieldStore& store, const QString& document_name) {
   QPrinter printer(QPrinter::HighResolution);
   printer.setFullPage(true);
-  printer.setDocName(QStringLiteral("Vorbento – ") + document_name);
-  printer.setCreator(QStringLiteral("Vorbento V 0.2"));
+  printer.setDocName(report_title(document_name));
+  printer.setCreator(kReportCreator);
   use_report_page(printer);
   QPrintPreviewDialog dialog(&printer, parent);
   dialog.setObjectName(QStringLiteral("printPreview"));
