@@ -1,7 +1,6 @@
 #include "ui/look/fonts.h"
 
 #include <QFontDatabase>
-#include <QFontInfo>
 #include <QStringList>
 
 #include <cmath>
@@ -15,11 +14,12 @@ constexpr auto kFontFile = "/usr/share/fonts/truetype/liberation/LiberationSansN
 
 QString load_family() {
   // Installed (fonts-liberation): the family is used as it is, no fontconfig
-  // substitution happens for a family that exists. Otherwise registering the
-  // file pins the face; parsing it costs a tenth of the window's start-up, so
-  // only when needed.
+  // substitution happens for a family that exists. Asked of the database, not
+  // of a font: a font would load a typeface at a size no caption uses.
+  // Otherwise registering the file pins the face; parsing it costs a tenth of
+  // the window's start-up, so only when needed.
   const QString installed = QString::fromUtf8(kFamily);
-  if (QFontInfo(QFont(installed)).family() == installed) return installed;
+  if (QFontDatabase::hasFamily(installed)) return installed;
   const int id = QFontDatabase::addApplicationFont(QString::fromUtf8(kFontFile));
   if (id >= 0) {
     const QStringList families = QFontDatabase::applicationFontFamilies(id);
