@@ -7,6 +7,7 @@
 #include "app/pdf_command.h"
 #include "ui/document/document_controller.h"
 #include "ui/look/app_style.h"
+#include "ui/look/font_preload.h"
 #include "ui/window/main_window.h"
 
 int main(int argc, char* argv[]) {
@@ -15,7 +16,9 @@ int main(int argc, char* argv[]) {
   // Before the window's application object: the PDF needs no display.
   if (vorbento::answer_without_display(argc, argv)) return vorbento::run_pdf_command(argc, argv);
 
+  vorbento::FontPreload fonts;
   QApplication app(argc, argv);
+  fonts.wait();
   QGuiApplication::setDesktopFileName(QStringLiteral("vorbento"));
   const vorbento::CommandLine command = vorbento::read_command_line(QApplication::arguments());
   vorbento::apply_application_style();

@@ -27,11 +27,13 @@
 #include <cstdio>
 #include <ctime>
 #include <fstream>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "bench/typing_session.h"
 #include "ui/look/app_style.h"
+#include "ui/look/font_preload.h"
 #include "ui/window/main_window.h"
 
 namespace {
@@ -175,9 +177,14 @@ int keys() {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  QApplication app(argc, argv);
-  vorbento::apply_application_style();  // the floor window gets the same style
   const std::string mode = argc > 1 ? argv[1] : "";
+  // The calculator's window starts as the program starts it, reading the font
+  // configuration ahead; the other windows as a plain Qt program does.
+  std::optional<vorbento::FontPreload> fonts;
+  if (mode == "keys" || (argc > 2 && std::string(argv[2]) == "vorbento")) fonts.emplace();
+  QApplication app(argc, argv);
+  if (fonts) fonts->wait();
+  vorbento::apply_application_style();  // the floor window gets the same style
   if (mode == "startup" && argc > 2) return startup(argv[2]);
   if (mode == "keys") return keys();
   std::fprintf(stderr, "usage: window_probe startup vorbento|floor|empty|fonts | window_probe keys\n");

@@ -7,6 +7,7 @@ packages=(
   build-essential cmake pkg-config
   libgtest-dev libbenchmark-dev            # engine tests and benchmarks
   qt6-base-dev fonts-liberation            # the window and its font
+  libfontconfig-dev                        # reading the font configuration ahead, at start-up
   nlohmann-json3-dev                       # the .vorbento document format (ordered JSON)
   poppler-utils                            # checking the PDF report (pdffonts, pdfimages, pdftotext)
   qt6-translations-l10n                    # Qt's own texts in Hungarian (qtbase_hu.qm)
