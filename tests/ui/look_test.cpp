@@ -211,6 +211,21 @@ class LookTest : public QObject {
     QVERIFY(!underlined());
   }
 
+  // Drawn by the style rather than loaded: a clear arrow on a clear ground,
+  // at the screen's scale too.
+  void the_menu_bar_overflow_arrow_is_drawn() {
+    const QIcon arrow = QApplication::style()->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton);
+    for (qreal scale : {1.0, 2.0}) {
+      const QImage picture = arrow.pixmap(QSize(16, 16), scale).toImage();
+      QCOMPARE(picture.size(), QSize(16, 16) * scale);
+      QCOMPARE(qAlpha(picture.pixel(0, 0)), 0);
+      int ink = 0;
+      for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x) ink += qAlpha(picture.pixel(x, y)) > 128;
+      QVERIFY2(ink >= 4 * scale * scale && ink < picture.width() * picture.height() / 4, qPrintable(QString::number(ink)));
+    }
+  }
+
   void the_context_menu_is_hungarian() {
     QLineEdit edit;
     std::unique_ptr<QMenu> menu(edit.createStandardContextMenu());
