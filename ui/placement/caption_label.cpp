@@ -7,8 +7,10 @@
 
 namespace vorbento {
 
-CaptionLabel::CaptionLabel(const QString& caption, QWidget* parent) : QLabel(caption, parent) {
+CaptionLabel::CaptionLabel(const QString& caption, QWidget* parent) : QLabel(parent) {
+  // Plain before the text arrives: the caption is never parsed as markup.
   setTextFormat(Qt::PlainText);
+  setText(caption);
   setWordWrap(false);
   setAlignment(Qt::AlignLeft | Qt::AlignTop);
   setFocusPolicy(Qt::NoFocus);

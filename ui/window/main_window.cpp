@@ -31,7 +31,7 @@ QSize pixels(QSize t) { return {twips(t.width()), twips(t.height())}; }
 
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   setObjectName(QStringLiteral("Form1"));
-  // The window's own font; the controls carry theirs explicitly.
+  // The window's own font; each page carries the controls' font.
   setFont(vorbento_font(kWindowPointSize));
   build_menus();
 

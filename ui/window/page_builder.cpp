@@ -21,7 +21,7 @@ namespace {
 QLabel* make_label(QWidget* page, const LabelBox& b, const QPalette& colours) {
   const LabelPlacement& p = *b.placement;
   auto* label = new CaptionLabel(QString::fromUtf8(p.caption), page);
-  label->setFont(vorbento_font(p.points));
+  if (p.points != kControlPointSize) label->setFont(vorbento_font(p.points));
   label->setPalette(colours);
   // The label's box is painted by its backing (see build_page); the label
   // itself only draws its text.
@@ -45,7 +45,7 @@ QLineEdit* make_field(QWidget* page, const FieldPlacement& p) {
   edit->setMaxLength(std::numeric_limits<int>::max());
   edit->setFrame(true);
   // The motor wheel's width keeps the window's own smaller font.
-  edit->setFont(vorbento_font(p.field == Field::lmk ? kWindowPointSize : kControlPointSize));
+  if (p.field == Field::lmk) edit->setFont(vorbento_font(kWindowPointSize));
   if (p.field == Field::a) {
     // The acceleration field is white whatever the desktop's colours; its
     // text is set black with it so it stays readable on a dark desktop too.
@@ -99,6 +99,10 @@ void build_page(QWidget* page, Page which, FieldEdits& edits) {
   // the symbol or description it belongs to, in the blanks left for it. All
   // boxes are painted first and all texts above them, so no opaque box hides
   // another label's text.
+  // Fields and captions are born with the controls' font and keep it; only
+  // those of another size set their own. Setting the same font on each again
+  // would lay every field's text out once more.
+  page->setFont(vorbento_font(kControlPointSize));
   const std::vector<LabelBox> boxes = label_boxes(which);
   std::vector<QRect> rects;
   for (const LabelBox& b : boxes) rects.push_back(b.box);
