@@ -2,15 +2,15 @@
 
 #include <QApplication>
 #include <QIconEngine>
-#include <QStyleOption>
 #include <QKeyEvent>
 #include <QLibraryInfo>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPainter>
 #include <QPixmap>
-#include <QMenuBar>
 #include <QProxyStyle>
 #include <QStyleFactory>
+#include <QStyleOption>
 #include <QTranslator>
 
 #include "ui/look/colours.h"
@@ -32,7 +32,7 @@ class MnemonicStyle : public QProxyStyle {
   }
   // The menu bar asks for its overflow button's icon as it is made. The
   // toolkit's icon is a picture, and reading the first picture loads every
-  // image format plugin of the system: a sixth of the window's start-up. The
+  // image format plugin of the system, over a millisecond of start-up. The
   // button shows only where the menus do not fit; its arrow is drawn instead.
   QIcon standardIcon(StandardPixmap which, const QStyleOption* option, const QWidget* widget) const override {
     if (which == SP_ToolBarHorizontalExtensionButton) return QIcon(new DrawnArrow(PE_IndicatorArrowRight));
