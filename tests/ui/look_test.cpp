@@ -60,6 +60,7 @@ class LookTest : public QObject {
  private:
   std::unique_ptr<MainWindow> window_;
   QPalette desktop_;
+  QFont desktop_font_;
 
   void open_natural(const QPalette& palette) {
     QApplication::setPalette(palette);
@@ -74,7 +75,10 @@ class LookTest : public QObject {
   }
 
  private slots:
-  void initTestCase() { desktop_ = QApplication::palette(); }
+  void initTestCase() {
+    desktop_ = QApplication::palette();
+    desktop_font_ = QGuiApplication::font();
+  }
   void cleanup() {
     window_.reset();
     QApplication::setPalette(desktop_);
@@ -224,6 +228,15 @@ class LookTest : public QObject {
         for (int x = 0; x < picture.width(); ++x) ink += qAlpha(picture.pixel(x, y)) > 128;
       QVERIFY2(ink >= 4 * scale * scale && ink < picture.width() * picture.height() / 4, qPrintable(QString::number(ink)));
     }
+  }
+
+  // The pages borrow the application's font while they are built; the
+  // dialogs and menus made afterwards still get the desktop's.
+  void the_desktop_font_is_back_once_the_pages_stand() {
+    open_natural(desktop_);
+    for (int n = 0; n < tabs()->count(); ++n) tabs()->page(n);
+    QCOMPARE(QGuiApplication::font(), desktop_font_);
+    QCOMPARE(QLineEdit().font(), desktop_font_);
   }
 
   void the_context_menu_is_hungarian() {
