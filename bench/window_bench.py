@@ -1,12 +1,15 @@
 #!/usr/bin/env python3
 """Start-up, memory and keystroke-to-repaint figures of the real window.
 
-Run under a display, for example:  xvfb-run -a python3 bench/window_bench.py build/bin/window_probe
+Run under a display, for example:  xvfb-run -a python3 bench/window_bench.py build/bin/window_probe [RUNS] [PAUSE]
 Start-up is measured from just before the process is started to the moment
 its first frame has been painted; it is compared, run for run, with a plain Qt
 window holding as many line edits and labels (the toolkit's floor) and with an
 empty QWidget window of the same size (what any window costs), also once
 after loading the font database (what the first text of any window costs).
+Starts follow one another at once, unless PAUSE seconds are given: a start
+right after another shares the machine with the last one's exit, which slows
+the small empty window most; a pause lets every start begin on a quiet machine.
 """
 import statistics
 import subprocess
@@ -24,17 +27,19 @@ def startup(probe, which):
 def main():
     probe = sys.argv[1] if len(sys.argv) > 1 else "build/bin/window_probe"
     runs = int(sys.argv[2]) if len(sys.argv) > 2 else 15
+    pause = float(sys.argv[3]) if len(sys.argv) > 3 else 0.0
     results = {"empty": [], "fonts": [], "floor": [], "vorbento": []}
     for which in results:  # warm the file cache
         startup(probe, which)
     for _ in range(runs):
         for which in results:  # alternate, so both see the same machine load
+            time.sleep(pause)
             results[which].append(startup(probe, which))
 
     def med(which, k):
         return statistics.median(r[k] for r in results[which])
 
-    print(f"start-up to first paint, median of {runs} runs each:")
+    print(f"start-up to first paint, median of {runs} runs each" + (f", {pause} s apart:" if pause else ":"))
     for which in results:
         print(f"  {which:9s} {med(which, 0):7.1f} ms   rss {med(which, 1):6.1f} MiB   peak rss {med(which, 2):6.1f} MiB")
     print(f"  ratio vorbento/empty: start-up {med('vorbento', 0) / med('empty', 0):.2f}x, "
