@@ -6,7 +6,9 @@ Start-up is measured from just before the process is started to the moment
 its first frame has been painted; it is compared, run for run, with a plain Qt
 window holding as many line edits and labels (the toolkit's floor) and with an
 empty QWidget window of the same size (what any window costs), also once
-after loading the font database (what the first text of any window costs).
+after loading the font database (what the first text of any window costs),
+and with a window whose input page is drawn by one widget (the least that
+page's first frame can cost, with no widget behind its pixels).
 Starts follow one another at once, unless PAUSE seconds are given: a start
 right after another shares the machine with the last one's exit, which slows
 the small empty window most; a pause lets every start begin on a quiet machine.
@@ -28,7 +30,7 @@ def main():
     probe = sys.argv[1] if len(sys.argv) > 1 else "build/bin/window_probe"
     runs = int(sys.argv[2]) if len(sys.argv) > 2 else 15
     pause = float(sys.argv[3]) if len(sys.argv) > 3 else 0.0
-    results = {"empty": [], "fonts": [], "floor": [], "vorbento": []}
+    results = {"empty": [], "fonts": [], "floor": [], "vorbento": [], "painted": []}
     for which in results:  # warm the file cache
         startup(probe, which)
     for _ in range(runs):
@@ -44,6 +46,8 @@ def main():
         print(f"  {which:9s} {med(which, 0):7.1f} ms   rss {med(which, 1):6.1f} MiB   peak rss {med(which, 2):6.1f} MiB")
     print(f"  ratio vorbento/empty: start-up {med('vorbento', 0) / med('empty', 0):.2f}x, "
           f"floor/empty {med('floor', 0) / med('empty', 0):.2f}x, fonts/empty {med('fonts', 0) / med('empty', 0):.2f}x")
+    print(f"  ratio painted/empty: start-up {med('painted', 0) / med('empty', 0):.2f}x "
+          "(the input page drawn by one widget: the least its first frame can cost)")
     print(f"  ratio vorbento/floor: start-up {med('vorbento', 0) / med('floor', 0):.2f}x, "
           f"rss +{med('vorbento', 1) - med('floor', 1):.1f} MiB, peak rss +{med('vorbento', 2) - med('floor', 2):.1f} MiB")
     keys = subprocess.run([probe, "keys"], capture_output=True, text=True, check=True).stdout.strip()

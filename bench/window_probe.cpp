@@ -7,6 +7,9 @@
 //                                   what any window costs
 //   window_probe startup fonts      the empty window after loading the font
 //                                   database, as the first text anywhere does
+//   window_probe startup painted    a menu bar, three tabs and the input page's
+//                                   captions and fields drawn by one widget:
+//                                   the least its first frame can cost
 //   window_probe keys               keystroke to repaint over a typing session
 //
 // "startup" prints "first_paint_ns=<CLOCK_REALTIME> rss_kib=<VmRSS> hwm_kib=<VmHWM>"
@@ -18,6 +21,8 @@
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QPainter>
+#include <QStyleOptionFrame>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
@@ -34,6 +39,8 @@
 #include "bench/typing_session.h"
 #include "ui/look/app_style.h"
 #include "ui/look/font_preload.h"
+#include "ui/look/fonts.h"
+#include "ui/placement/label_layout.h"
 #include "ui/window/main_window.h"
 
 namespace {
@@ -102,10 +109,66 @@ QMainWindow* floor_window() {
   return w;
 }
 
+// The input page as a picture: the same boxes, captions (in their fonts) and
+// field frames with their initial texts, drawn by one widget, with no label,
+// line edit or accessible interface behind them. What a window that showed
+// the page before building it would need for its first frame at the least.
+class PaintedInputPage : public QWidget {
+ public:
+  PaintedInputPage() : boxes_(vorbento::label_boxes(vorbento::Page::input)) {
+    setFont(vorbento::vorbento_font());
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter p(this);
+    for (const auto& b : boxes_) p.fillRect(b.box, palette().color(QPalette::Button));
+    for (const auto& b : boxes_) {
+      const double points = b.placement->points;
+      p.setFont(points == vorbento::kControlPointSize ? font() : vorbento::vorbento_font(points));
+      p.drawText(b.box.adjusted(b.indent, 0, 0, 0), Qt::AlignLeft | Qt::AlignTop,
+                 QString::fromUtf8(b.placement->caption));
+    }
+    p.setFont(font());
+    for (const auto& f : vorbento::field_placements()) {
+      if (!vorbento::is_input(f.field)) continue;
+      QStyleOptionFrame frame;
+      frame.initFrom(this);
+      frame.rect = f.box.pixels();
+      frame.lineWidth = 1;
+      style()->drawPrimitive(QStyle::PE_PanelLineEdit, &frame, &p, this);
+      const std::string_view text = vorbento::info(f.field).initial;
+      p.drawText(frame.rect.adjusted(3, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                 QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    }
+  }
+
+ private:
+  std::vector<vorbento::LabelBox> boxes_;
+};
+
+QMainWindow* painted_window() {
+  // The window's typeface everywhere, as the calculator has it: no second face.
+  QApplication::setFont(vorbento::vorbento_font(vorbento::kWindowPointSize));
+  auto* w = new QMainWindow;
+  w->menuBar()->addMenu(QStringLiteral("Fájl"))->addAction(QStringLiteral("Mentés"));
+  w->menuBar()->addMenu(QStringLiteral("Segítség"));
+  auto* tabs = new QTabWidget;
+  tabs->addTab(new PaintedInputPage, QStringLiteral("Bemenő adatok"));
+  tabs->addTab(new QWidget, QStringLiteral("Kimenő adatok"));
+  tabs->addTab(new QWidget, QStringLiteral("Felhasznált Képletek"));
+  w->setCentralWidget(tabs);
+  w->resize(1019, 720);
+  return w;
+}
+
 int startup(const std::string& which) {
   QWidget* w = nullptr;
   if (which == "floor") {
     w = floor_window();
+    w->show();
+  } else if (which == "painted") {
+    w = painted_window();
     w->show();
   } else if (which == "fonts") {
     QFontDatabase::families();  // what the first text of any window costs
@@ -181,12 +244,13 @@ int main(int argc, char* argv[]) {
   // The calculator's window starts as the program starts it, reading the font
   // configuration ahead; the other windows as a plain Qt program does.
   std::optional<vorbento::FontPreload> fonts;
-  if (mode == "keys" || (argc > 2 && std::string(argv[2]) == "vorbento")) fonts.emplace();
+  const std::string window = argc > 2 ? argv[2] : "";
+  if (mode == "keys" || window == "vorbento" || window == "painted") fonts.emplace();
   QApplication app(argc, argv);
   if (fonts) fonts->wait();
   vorbento::apply_application_style();  // the floor window gets the same style
-  if (mode == "startup" && argc > 2) return startup(argv[2]);
+  if (mode == "startup" && !window.empty()) return startup(window);
   if (mode == "keys") return keys();
-  std::fprintf(stderr, "usage: window_probe startup vorbento|floor|empty|fonts | window_probe keys\n");
+  std::fprintf(stderr, "usage: window_probe startup vorbento|floor|empty|fonts|painted | window_probe keys\n");
   return 2;
 }
