@@ -241,8 +241,9 @@ int keys() {
 
 int main(int argc, char* argv[]) {
   const std::string mode = argc > 1 ? argv[1] : "";
-  // The calculator's window starts as the program starts it, reading the font
-  // configuration ahead; the other windows as a plain Qt program does.
+  // The calculator's window (and its page drawn as a picture) starts as the
+  // program starts it, reading the font configuration ahead; the other windows
+  // as a plain Qt program does.
   std::optional<vorbento::FontPreload> fonts;
   const std::string window = argc > 2 ? argv[2] : "";
   if (mode == "keys" || window == "vorbento" || window == "painted") fonts.emplace();
