@@ -34,7 +34,7 @@ def main():
     for which in results:  # warm the file cache
         startup(probe, which)
     for _ in range(runs):
-        for which in results:  # alternate, so both see the same machine load
+        for which in results:  # alternate, so all see the same machine load
             time.sleep(pause)
             results[which].append(startup(probe, which))
 
