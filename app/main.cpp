@@ -7,7 +7,7 @@
 #include "app/pdf_command.h"
 #include "ui/document/document_controller.h"
 #include "ui/look/app_style.h"
-#include "ui/look/font_preload.h"
+#include "presentation/look/font_preload.h"
 #include "ui/window/main_window.h"
 
 int main(int argc, char* argv[]) {

@@ -38,8 +38,8 @@
 
 #include "bench/typing_session.h"
 #include "ui/look/app_style.h"
-#include "ui/look/font_preload.h"
-#include "ui/look/fonts.h"
+#include "presentation/look/font_preload.h"
+#include "presentation/look/fonts.h"
 #include "ui/placement/label_layout.h"
 #include "ui/window/main_window.h"
 

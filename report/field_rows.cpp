@@ -2,9 +2,9 @@
 
 #include <QStringList>
 
-#include "ui/marks/mark_words.h"
-#include "ui/placement/field_wording.h"
-#include "ui/placement/layout_table.h"
+#include "presentation/marks/mark_words.h"
+#include "presentation/placement/field_wording.h"
+#include "presentation/placement/layout_table.h"
 
 namespace vorbento {
 

@@ -9,7 +9,7 @@
 
 #include "report/report_formulas.h"
 #include "report/report_tables.h"
-#include "ui/document/save_failure.h"
+#include "presentation/files/save_failure.h"
 
 namespace vorbento {
 

@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "report/field_rows.h"
-#include "ui/formula/formula_face.h"
-#include "ui/formula/formula_markup.h"
-#include "ui/formula/formula_rows.h"
+#include "presentation/formula/formula_face.h"
+#include "presentation/formula/formula_markup.h"
+#include "presentation/formula/formula_rows.h"
 
 namespace vorbento {
 

@@ -3,7 +3,7 @@
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
 
-#include "ui/look/fonts.h"
+#include "presentation/look/fonts.h"
 
 namespace vorbento {
 

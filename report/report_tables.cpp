@@ -8,7 +8,7 @@
 
 #include "report/field_rows.h"
 #include "report/report_groups.h"
-#include "ui/marks/field_marks.h"
+#include "presentation/marks/mark_style.h"
 
 namespace vorbento {
 

@@ -1,10 +1,10 @@
 // The typesetter on its own: where the parts of fractions, scripts, brackets
 // and radicals land, and that the markup builds the same layout as the items.
 #include "tests/formula/offscreen_main.h"
-#include "ui/formula/formula_face.h"
-#include "ui/formula/formula_layout.h"
-#include "ui/formula/formula_markup.h"
-#include "ui/formula/formula_picture.h"
+#include "presentation/formula/formula_face.h"
+#include "presentation/formula/formula_layout.h"
+#include "presentation/formula/formula_markup.h"
+#include "presentation/formula/formula_picture.h"
 
 #include <QImage>
 #include <QObject>

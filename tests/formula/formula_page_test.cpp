@@ -1,8 +1,8 @@
 // The formula page: the two pictures (size, eleven rows, the column of "="
 // signs) and the frames, pictures and credit line at their places.
 #include "tests/formula/offscreen_main.h"
-#include "ui/look/colours.h"
-#include "ui/look/fonts.h"
+#include "presentation/look/colours.h"
+#include "presentation/look/fonts.h"
 #include "ui/formula/formula_page.h"
 
 #include <QFontMetrics>

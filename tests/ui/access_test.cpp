@@ -12,7 +12,7 @@
 #include <string>
 
 #include "offscreen_test_main.h"
-#include "ui/placement/layout_table.h"
+#include "presentation/placement/layout_table.h"
 #include "ui/window/main_window.h"
 #include "ui/window/tab_control.h"
 

@@ -16,8 +16,8 @@
 
 #include "offscreen_test_main.h"
 #include "ui/placement/caption_label.h"
-#include "ui/look/fonts.h"
-#include "ui/placement/layout_table.h"
+#include "presentation/look/fonts.h"
+#include "presentation/placement/layout_table.h"
 #include "ui/window/main_window.h"
 #include "ui/window/tab_control.h"
 

@@ -20,7 +20,7 @@
 #include "dark_palette.h"
 #include "offscreen_test_main.h"
 #include "shown_window.h"
-#include "ui/look/colours.h"
+#include "presentation/look/colours.h"
 #include "ui/marks/field_marks.h"
 #include "ui/window/main_window.h"
 #include "ui/window/tab_control.h"

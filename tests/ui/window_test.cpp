@@ -17,7 +17,7 @@
 #include "shown_window.h"
 #include "ui/marks/field_marks.h"
 #include "ui/window/main_window.h"
-#include "ui/marks/stale_message.h"
+#include "presentation/marks/stale_message.h"
 #include "ui/window/tab_control.h"
 
 using namespace vorbento;

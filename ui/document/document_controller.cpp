@@ -9,7 +9,7 @@
 
 
 #include "document/document_file.h"
-#include "ui/document/save_failure.h"
+#include "presentation/files/save_failure.h"
 #include "ui/window/main_window.h"
 
 namespace vorbento {

@@ -1,13 +1,13 @@
 #include "ui/formula/formula_page.h"
 
-#include "ui/look/colours.h"
-#include "ui/look/fonts.h"
+#include "presentation/look/colours.h"
+#include "presentation/look/fonts.h"
 #include "ui/formula/captioned_frame.h"
-#include "ui/formula/formula_face.h"
-#include "ui/formula/formula_layout.h"
-#include "ui/formula/formula_markup.h"
-#include "ui/formula/formula_picture.h"
-#include "ui/formula/formula_rows.h"
+#include "presentation/formula/formula_face.h"
+#include "presentation/formula/formula_layout.h"
+#include "presentation/formula/formula_markup.h"
+#include "presentation/formula/formula_picture.h"
+#include "presentation/formula/formula_rows.h"
 
 #include <QApplication>
 #include <QLabel>

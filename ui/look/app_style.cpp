@@ -13,7 +13,7 @@
 #include <QStyleOption>
 #include <QTranslator>
 
-#include "ui/look/colours.h"
+#include "presentation/look/colours.h"
 
 namespace vorbento {
 

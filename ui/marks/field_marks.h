@@ -8,11 +8,9 @@
 #include <QString>
 
 #include "core/problem.h"
+#include "presentation/marks/mark_style.h"
 
 namespace vorbento {
-
-// What the user is told; empty for Problem::none.
-QString problem_message(Problem p);
 
 // Tints the field (or restores `normal`) and sets the tooltip and the
 // accessible description to `words` (see mark_words): red for a problem of the
@@ -21,15 +19,5 @@ QString problem_message(Problem p);
 void show_problem(QLineEdit& edit, const QPalette& normal, Problem p, const QString& words);
 // The same with the problem's own message.
 void show_problem(QLineEdit& edit, const QPalette& normal, Problem p);
-
-// The tint of a marked field on a light desktop.
-QColor problem_tint();
-// The tint on the field's own colours: red enough to be seen, and far enough
-// from the text colour that a marked figure reads as well as any result.
-QColor problem_tint(const QPalette& normal);
-// The faint amber of a stale result on a light desktop.
-QColor stale_tint();
-// The same on the field's own colours, as legible as any result.
-QColor stale_tint(const QPalette& normal);
 
 }  // namespace vorbento

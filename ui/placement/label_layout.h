@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "ui/placement/caption_label.h"
-#include "ui/placement/layout_table.h"
+#include "presentation/placement/layout_table.h"
 
 namespace vorbento {
 

@@ -9,7 +9,7 @@
 
 #include "report/field_rows.h"
 #include "report/report_print.h"
-#include "ui/look/fonts.h"
+#include "presentation/look/fonts.h"
 #include "ui/window/result_field.h"
 
 namespace vorbento {

@@ -5,7 +5,7 @@
 
 #include "ui/access/field_access.h"
 #include "ui/marks/field_marks.h"
-#include "ui/marks/mark_words.h"
+#include "presentation/marks/mark_words.h"
 
 namespace vorbento {
 

@@ -10,9 +10,9 @@
 
 #include "ui/placement/caption_label.h"
 #include "ui/access/field_access.h"
-#include "ui/look/fonts.h"
+#include "presentation/look/fonts.h"
 #include "ui/placement/label_layout.h"
-#include "ui/placement/layout_table.h"
+#include "presentation/placement/layout_table.h"
 #include "ui/window/result_field.h"
 
 namespace vorbento {

@@ -7,8 +7,8 @@
 
 #include <utility>
 
-#include "ui/look/colours.h"
-#include "ui/look/fonts.h"
+#include "presentation/look/colours.h"
+#include "presentation/look/fonts.h"
 
 namespace vorbento {
 

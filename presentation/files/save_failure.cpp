@@ -1,4 +1,4 @@
-#include "ui/document/save_failure.h"
+#include "presentation/files/save_failure.h"
 
 #include <QDir>
 #include <QFileInfo>

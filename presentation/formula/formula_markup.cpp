@@ -1,4 +1,4 @@
-#include "ui/formula/formula_markup.h"
+#include "presentation/formula/formula_markup.h"
 
 #include <QString>
 

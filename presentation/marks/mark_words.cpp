@@ -1,7 +1,7 @@
-#include "ui/marks/mark_words.h"
+#include "presentation/marks/mark_words.h"
 
-#include "ui/marks/field_marks.h"
-#include "ui/marks/stale_message.h"
+#include "presentation/marks/mark_style.h"
+#include "presentation/marks/stale_message.h"
 
 namespace vorbento {
 

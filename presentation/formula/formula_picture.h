@@ -1,7 +1,7 @@
 // Sets rows of formulas into a fixed-size picture, each row on its own line.
 #pragma once
 
-#include "ui/formula/formula_layout.h"
+#include "presentation/formula/formula_layout.h"
 
 #include <QImage>
 #include <QSize>

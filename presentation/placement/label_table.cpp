@@ -1,7 +1,7 @@
 // The 215 labels of the input and output pages: caption (blanks included) and
 // box in twips. Each row lists its symbol and description labels, then the
 // subscripts, numerators, denominators and exponents laid over them.
-#include "ui/placement/layout_table.h"
+#include "presentation/placement/layout_table.h"
 
 #include <array>
 

@@ -1,4 +1,4 @@
-#include "ui/formula/formula_layout.h"
+#include "presentation/formula/formula_layout.h"
 
 #include <QPainter>
 #include <QPainterPath>

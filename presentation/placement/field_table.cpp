@@ -1,6 +1,6 @@
 // The 54 field boxes (twips), the input page's focus order, what a screen
 // reader calls each field, and the field's symbol as the page writes it.
-#include "ui/placement/layout_table.h"
+#include "presentation/placement/layout_table.h"
 
 #include <array>
 

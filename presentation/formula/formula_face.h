@@ -1,7 +1,7 @@
 // The face the formula pictures are set in.
 #pragma once
 
-#include "ui/formula/formula_layout.h"
+#include "presentation/formula/formula_layout.h"
 
 namespace vorbento::formula {
 

@@ -10,7 +10,7 @@
 #include <span>
 
 #include "core/field.h"
-#include "ui/look/fonts.h"
+#include "presentation/look/fonts.h"
 
 namespace vorbento {
 

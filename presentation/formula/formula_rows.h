@@ -1,5 +1,5 @@
 // The formulas shown on the formula page, one row per formula, in the notation
-// of ui/formula/formula_markup.h. Each row ends in "=" like the symbol labels of
+// of presentation/formula/formula_markup.h. Each row ends in "=" like the symbol labels of
 // the input and output pages; the pictures show pi and 2 pi rounded, with
 // decimal commas, while the calculation itself uses the exact constants.
 #pragma once

@@ -12,7 +12,7 @@
 // upright.
 #pragma once
 
-#include "ui/formula/formula_layout.h"
+#include "presentation/formula/formula_layout.h"
 
 #include <QStringView>
 

@@ -1,6 +1,6 @@
-#include "ui/formula/formula_picture.h"
+#include "presentation/formula/formula_picture.h"
 
-#include "ui/formula/formula_markup.h"
+#include "presentation/formula/formula_markup.h"
 
 #include <QColor>
 #include <QPainter>

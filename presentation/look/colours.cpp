@@ -1,4 +1,4 @@
-#include "ui/look/colours.h"
+#include "presentation/look/colours.h"
 
 #include <algorithm>
 #include <cmath>

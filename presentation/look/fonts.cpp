@@ -1,4 +1,4 @@
-#include "ui/look/fonts.h"
+#include "presentation/look/fonts.h"
 
 #include <QFontDatabase>
 #include <QStringList>

@@ -1,4 +1,4 @@
-#include "ui/formula/formula_face.h"
+#include "presentation/formula/formula_face.h"
 
 #include <QFont>
 #include <QString>

@@ -1,9 +1,9 @@
-#include "ui/marks/stale_message.h"
+#include "presentation/marks/stale_message.h"
 
 #include <QStringList>
 
 #include "core/number_text.h"
-#include "ui/placement/layout_table.h"
+#include "presentation/placement/layout_table.h"
 
 namespace vorbento {
 

@@ -1,7 +1,7 @@
 // The units and descriptions of the 54 fields. A description is its label's
 // text as the page shows it, with the room left for overlays closed up and a
 // symbol inside it written as the symbols are ("M_mmax").
-#include "ui/placement/field_wording.h"
+#include "presentation/placement/field_wording.h"
 
 #include <array>
 

@@ -1,4 +1,4 @@
-#include "ui/formula/formula_rows.h"
+#include "presentation/formula/formula_rows.h"
 
 #include <array>
 

@@ -1,4 +1,4 @@
-#include "ui/look/font_preload.h"
+#include "presentation/look/font_preload.h"
 
 #include <fontconfig/fontconfig.h>
 
