@@ -10,11 +10,13 @@ machine load:
   - `vorbento --results` over all the designs in one call,
   - `vorbento --results` over one design,
   - `vorbento --version`, the least any start of the program costs.
-Prints the median and worst of each, and the median of one design's run less
-`--version`'s run for run. No display is needed or used.
+Prints the median and worst wall time of each and its median CPU time (user
+and system, steadier on a shared machine), and one design's run less
+`--version`'s, run for run. No display is needed or used.
 """
 import json
 import os
+import resource
 import statistics
 import subprocess
 import sys
@@ -22,11 +24,18 @@ import tempfile
 import time
 
 
+def cpu_of_children():
+    usage = resource.getrusage(resource.RUSAGE_CHILDREN)
+    return usage.ru_utime + usage.ru_stime
+
+
 def timed(command):
+    """Wall time and CPU time (user + system) of one whole process, in ms."""
     env = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}
+    c0 = cpu_of_children()
     t0 = time.perf_counter_ns()
     subprocess.run(command, stdout=subprocess.DEVNULL, check=True, env=env)
-    return (time.perf_counter_ns() - t0) / 1e6
+    return (time.perf_counter_ns() - t0) / 1e6, (cpu_of_children() - c0) * 1e3
 
 
 def write_designs(program, folder, count):
@@ -65,10 +74,15 @@ def main():
             for name, command in commands.items():
                 times[name].append(timed(command))
     for name, t in times.items():
-        print(f"{name:28} median {statistics.median(t):8.1f} ms   worst {max(t):8.1f} ms")
-    extra = [a - b for a, b in zip(times["--results, one design"], times["--version"])]
-    print(f"{'one design less --version':28} median {statistics.median(extra):8.1f} ms   worst {max(extra):8.1f} ms")
-
+        wall = [w for w, _ in t]
+        cpu = [c for _, c in t]
+        print(f"{name:28} wall median {statistics.median(wall):7.1f} ms, worst {max(wall):7.1f} ms;"
+              f"   CPU median {statistics.median(cpu):7.1f} ms")
+    one, version = times["--results, one design"], times["--version"]
+    extra_wall = [a[0] - b[0] for a, b in zip(one, version)]
+    extra_cpu = [a[1] - b[1] for a, b in zip(one, version)]
+    print(f"{'one design less --version':28} wall median {statistics.median(extra_wall):7.1f} ms, "
+          f"worst {max(extra_wall):7.1f} ms;   CPU median {statistics.median(extra_cpu):7.1f} ms")
 
 if __name__ == "__main__":
     main()
