@@ -24,7 +24,6 @@ constexpr std::array<Field, 23> kSummaryFields{
 constexpr qreal kPad = 2.5;      // above a row's text
 constexpr qreal kDrop = 3;       // below it, more: a symbol's subscript hangs low
 constexpr qreal kGap = 10;       // between two designs' columns
-constexpr qreal kMaxHead = 150;  // a longer file name wraps in its column's head
 const QColor kQuietInk(90, 90, 90);
 
 struct Cell {
@@ -43,6 +42,7 @@ struct Sheet {
   QFont body, italic, bold, head, small;
   QFontMetricsF metrics, italic_metrics, bold_metrics, small_metrics;
   qreal symbol_width = 0, unit_width = 0, column_width = 0, note_room = 0;
+  std::size_t per_table = 1;  // designs side by side in one table
   std::vector<QString> names;
   std::vector<FieldRow> rows;            // symbol and unit of each row
   std::vector<std::vector<Cell>> cells;  // [design][row]
@@ -94,9 +94,13 @@ std::shared_ptr<Sheet> measure(const QPaintDevice& device, std::span<const Repor
     }
   }
   if (distinct > 0) s->note_room = s->small_metrics.horizontalAdvance(QString::number(distinct)) + 3;
-  const qreal room = width - s->symbol_width - s->unit_width;
-  // A little slack: the hinted advances at the printer's resolution round up.
-  s->column_width = std::min(std::max(value_width + 2 + s->note_room, std::min(head_width, kMaxHead)) + kGap, room);
+  // As many designs side by side as their figures leave room for (a little
+  // slack: the hinted advances at the printer's resolution round up); the
+  // columns then widen, within the page, to give each file name its line.
+  const qreal room = width - s->symbol_width - s->unit_width + kGap;
+  const qreal figures = value_width + 2 + s->note_room + kGap;
+  s->per_table = std::clamp<std::size_t>(static_cast<std::size_t>(room / figures), 1, designs.size());
+  s->column_width = std::min(std::max(figures, head_width + kGap), room / static_cast<qreal>(s->per_table));
   return s;
 }
 
@@ -209,9 +213,8 @@ void add_design_summary(ReportFlow& flow, const QPaintDevice& device, std::span<
             },
             true, true});
   const std::shared_ptr<Sheet> s = measure(device, designs, right - left);
-  // As many designs side by side as the page is wide; the rest in the next table.
-  const auto per_table = static_cast<std::size_t>(
-      std::max(1.0, (right - left - s->symbol_width - s->unit_width + kGap) / s->column_width));
+  // The designs that do not fit beside the first ones go on in the next table.
+  const std::size_t per_table = s->per_table;
   for (std::size_t first = 0; first < designs.size(); first += per_table) {
     if (first > 0) flow.add({24, [](QPainter&, qreal) {}});
     add_table(flow, s, first, std::min(per_table, designs.size() - first));
