@@ -3,42 +3,42 @@
 #include <QDateTime>
 #include <QGuiApplication>
 
-#include <cstdio>
+#include <memory>
+#include <vector>
 
-#include "app/command_line.h"
+#include "app/design_opening.h"
 #include "calc/handlers.h"
-#include "document/document_file.h"
 #include "report/report.h"
 #include "ui/document/document_dialogs.h"
 
 namespace vorbento {
 
-namespace {
+int run_pdf_command(int argc, char* argv[], const CommandLine& command) {
+  // Every design is opened before anything is written: a refused one leaves
+  // OUT.pdf untouched, and no platform is loaded for nothing.
+  std::vector<std::unique_ptr<Calculator>> calculators;
+  bool refused = false;
+  for (const QString& file : command.files) {
+    calculators.push_back(std::make_unique<Calculator>());
+    if (!open_design(file, *calculators.back())) refused = true;
+  }
+  if (refused) return 1;
 
-void say(const QString& message) { std::fprintf(stderr, "vorbento: %s\n", message.toLocal8Bit().constData()); }
-
-}  // namespace
-
-int run_pdf_command(int argc, char* argv[]) {
   // No display is needed for a PDF: Qt's offscreen platform, unless one is asked for.
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication app(argc, argv);
-  const CommandLine command = read_command_line(QGuiApplication::arguments());
-  if (command.pdf.isEmpty()) {
-    say(QStringLiteral("a --pdf után a PDF fájl neve kell: vorbento --pdf KIMENET.pdf [FÁJL]"));
-    return 1;
+  const QDateTime now = QDateTime::currentDateTime();
+  QString message;
+  if (command.files.size() <= 1) {
+    const Calculator start;
+    const FieldStore& store = calculators.empty() ? start : *calculators.front();
+    message = write_report_pdf(command.pdf, store, {document_name(command.files.value(0)), now});
+  } else {
+    std::vector<ReportedDesign> designs;
+    for (std::size_t k = 0; k < calculators.size(); ++k)
+      designs.push_back({document_name(command.files[static_cast<qsizetype>(k)]), calculators[k].get()});
+    message = write_reports_pdf(command.pdf, designs, now);
   }
-
-  Calculator calculator;
-  if (!command.file.isEmpty()) {
-    const DocumentRead read = read_design(command.file);
-    if (!read.inputs) {
-      say(QString::fromStdString(read.error));
-      return 1;
-    }
-    calculator.load(*read.inputs);
-  }
-  const QString message = write_report_pdf(command.pdf, calculator, {document_name(command.file), QDateTime::currentDateTime()});
   if (!message.isEmpty()) {
     say(message);
     return 1;

@@ -6,8 +6,11 @@
 
 #include <QString>
 
+#include <span>
+
 #include "core/field_store.h"
 #include "report/report_page.h"
+#include "report/report_summary.h"
 
 class QPagedPaintDevice;
 
@@ -16,6 +19,13 @@ namespace vorbento {
 // Paints the report on a PDF writer, a printer or the print preview's
 // printer, one page of the device per page. False if it cannot paint on it.
 bool paint_report(QPagedPaintDevice& device, const FieldStore& store, const ReportHeader& header);
+
+// One design's content: its tables and formulas, as a report of its own shows them.
+void add_design_report(ReportFlow& flow, const QPaintDevice& device, const FieldStore& store);
+
+// Several designs in one document: "Tengelyek összesítése" first, then each
+// design's report under a header naming its file, the pages numbered through.
+bool paint_reports(QPagedPaintDevice& device, std::span<const ReportedDesign> designs, const QDateTime& printed);
 
 // Sets the device to A4 portrait with no margins of its own: the report keeps its own.
 void use_report_page(QPagedPaintDevice& device);
@@ -27,5 +37,7 @@ inline const QString kReportCreator = QStringLiteral("Vorbento V 0.2");
 // Writes the report as a PDF file, replacing the file only once it is whole.
 // Returns the Hungarian message of a failure, empty on success.
 QString write_report_pdf(const QString& path, const FieldStore& store, const ReportHeader& header);
+// The same for several designs (paint_reports).
+QString write_reports_pdf(const QString& path, std::span<const ReportedDesign> designs, const QDateTime& printed);
 
 }  // namespace vorbento

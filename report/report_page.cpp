@@ -90,7 +90,7 @@ void ReportFlow::paint_frame(QPainter& painter, const ReportHeader& header, int 
   painter.setPen(QPen(Qt::black, 0.75));
   painter.drawLine(QPointF(left(), kContentTop - 14), QPointF(right(), kContentTop - 14));
   painter.drawText(QRectF(left(), page_.height() - kFooterBottom - 14, width, 18), Qt::AlignHCenter | Qt::AlignTop,
-                   QStringLiteral("%1 / %2").arg(page + 1).arg(pages_));
+                   QStringLiteral("%1 / %2").arg(first_page_ + page + 1).arg(total_pages_ > 0 ? total_pages_ : pages_));
   painter.restore();
 }
 

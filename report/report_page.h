@@ -47,6 +47,12 @@ class ReportFlow {
   // Places the blocks on pages; the page count is known only after this.
   void lay_out();
   int page_count() const { return pages_; }
+  // Numbers the pages within a longer document: this flow's first page is
+  // page first + 1 of `total`. Without it the flow is the whole document.
+  void number_pages(int first, int total) {
+    first_page_ = first;
+    total_pages_ = total;
+  }
   // Paints every page; `painter` is scaled to 1/96 inch.
   void paint(QPainter& painter, QPagedPaintDevice& device, const ReportHeader& header) const;
 
@@ -58,6 +64,8 @@ class ReportFlow {
   std::vector<Block> blocks_;
   std::vector<std::pair<int, qreal>> places_;  // page and top of each block
   int pages_ = 0;
+  int first_page_ = 0;
+  int total_pages_ = 0;
 };
 
 }  // namespace vorbento

@@ -1,0 +1,19 @@
+// Opening the designs named on the command line, for the commands that work
+// without a window: each FILE as the window's "Megnyitás" opens it.
+#pragma once
+
+#include <QString>
+
+#include "calc/handlers.h"
+
+namespace vorbento {
+
+// Opens the design at `file` (a name as given on the command line) into
+// `calculator`, from the start state. A refused file is said on stderr,
+// "vorbento: FILE: why", and leaves `calculator` as it was.
+bool open_design(const QString& file, Calculator& calculator);
+
+// A message of the command line's own on stderr, after "vorbento: ".
+void say(const QString& message);
+
+}  // namespace vorbento
