@@ -159,6 +159,9 @@ class FieldStore {
   // (the motor speed at G1 from a speed since retyped). As of the end of the
   // last edit; an input with a mark, or with its own text, is never stale.
   bool stale(Field f) const { return stale_[index(f)]; }
+  // An input's text is the user's own (typed, refilled, opened or initial),
+  // not a computed value a block wrote there.
+  bool own_text(Field input) const { return !bases_[index(input)].computed; }
   // The inputs and results behind a stale field, each named once.
   std::vector<StaleCause> stale_causes(Field f) const;
   // What the formulas need of an input (for telling the user why it is marked).
