@@ -37,6 +37,7 @@ struct FieldStore::Judging {
   // Met again while being judged: the ratio and the motor speed at G0, each
   // computed from the other once their exchange settled.
   std::bitset<kFieldCount> assumed;
+  bool refuted = false;  // one of those turned out not to follow
 };
 
 FieldStore::FieldStore(const HandlerTable& handlers) : handlers_(handlers) {
@@ -252,26 +253,29 @@ bool FieldStore::follows(Field f, Judging& j) const {
   for (std::uint8_t k = 0; ok && k < b.count; ++k)
     ok = versions_[index(b.used[k].first)] == b.used[k].second && follows(b.used[k].first, j);
   state = ok ? kFollows : kStale;
+  j.refuted = j.refuted || (!ok && j.assumed[index(f)]);
   return ok;
 }
 
 void FieldStore::refresh_stale() {
   Judging j;
   for (;;) {
-    for (std::size_t n = 0; n < kFieldCount; ++n) follows(field_at(n), j);
+    // An input with its own text is never stale: judged only where a
+    // computation met it.
+    for (std::size_t n = 0; n < kFieldCount; ++n)
+      if (!is_input(field_at(n)) || bases_[n].computed) follows(field_at(n), j);
     // A field taken as following while it was judged, that turned out not to:
     // what was judged on that assumption is judged again, knowing better.
-    bool refuted = false;
-    for (std::size_t n = 0; n < kFieldCount; ++n) refuted = refuted || (j.assumed[n] && j.state[n] == kStale);
-    if (!refuted) break;
+    if (!j.refuted) break;
     for (std::uint8_t& state : j.state)
       if (state != kStale) state = kUnknown;
     j.assumed.reset();
+    j.refuted = false;
   }
   for (std::size_t n = 0; n < kFieldCount; ++n) {
     const Field f = field_at(n);
     // A marked input says what is wrong with it instead.
-    const bool now = j.state[n] == kStale && !(is_input(f) && mark(f) != Problem::none);
+    const bool now = j.state[n] == kStale && (!is_input(f) || mark(f) == Problem::none);
     if (now == stale_[n]) continue;
     stale_[n] = now;
     for (FieldObserver* o : observers_) o->stale_changed(f, now);
