@@ -56,7 +56,7 @@ FieldStore::FieldStore(const HandlerTable& handlers) : handlers_(handlers) {
 
 void FieldStore::write(Field f, std::string_view text) {
   if (held_[index(f)]) return;
-  if (!is_input(f)) return assign(f, text, Basis{});
+  if (!is_input(f)) return assign(f, text, nullptr);
   // The text now stands for the working value it shows, also where the
   // exchange writes the ratio back unchanged from a motor speed just computed.
   const Basis& source = value_bases_[index(f)];
@@ -64,13 +64,13 @@ void FieldStore::write(Field f, std::string_view text) {
     bases_[index(f)] = source;
     return;
   }
-  assign(f, text, source);
+  assign(f, text, &source);
 }
 
 void FieldStore::edit(Field f, std::string_view text) {
   const std::bitset<kFieldCount> outer = held_;
   held_.set(index(f));
-  assign(f, text, Basis{});
+  assign(f, text, nullptr);
   held_ = outer;
 }
 
@@ -104,7 +104,7 @@ void FieldStore::load(const InputTexts& texts) {
   for (std::size_t n = 0; n < kInputFieldCount; ++n) {
     const Field f = field_at(n);
     if (text(f) != texts[n]) {
-      assign(f, texts[n], Basis{});  // runs the handler: the text changed
+      assign(f, texts[n], nullptr);  // runs the handler: the text changed
     } else if (const auto& handler = handlers_.fields[n]) {
       run(*handler, f);
     }
@@ -112,7 +112,7 @@ void FieldStore::load(const InputTexts& texts) {
   held_ = outer;
 }
 
-void FieldStore::assign(Field f, std::string_view text, const Basis& source) {
+void FieldStore::assign(Field f, std::string_view text, const Basis* source) {
   std::string& current = texts_[index(f)];
   if (current == text) return;  // the rule that ends every chain
   const std::optional<Handler>& handler = handlers_.fields[index(f)];
@@ -120,7 +120,14 @@ void FieldStore::assign(Field f, std::string_view text, const Basis& source) {
   const Outermost scope(depth_, *this, &FieldStore::refresh_stale);
   current.assign(text);
   // Before the handler runs: the exchange it sets off may write this field again.
-  if (is_input(f)) bases_[index(f)] = source;
+  if (is_input(f)) {
+    if (source) {
+      bases_[index(f)] = *source;
+    } else {
+      bases_[index(f)].computed = false;
+      bases_[index(f)].count = 0;
+    }
+  }
   text_replaced(f);
   for (FieldObserver* o : observers_) o->text_changed(f, current);
   if (handler) run(*handler, f);
@@ -140,7 +147,7 @@ void FieldStore::run(const Handler& handler, Trigger own) {
   ++handler_runs_;
 
   // The refill is the handler's own write, made also while the user edits.
-  if (handler.refills_empty && own && text(*own).empty()) assign(*own, "0", Basis{});
+  if (handler.refills_empty && own && text(*own).empty()) assign(*own, "0", nullptr);
   for (Step step : handler.steps) step(*this, own);
 }
 

@@ -179,7 +179,8 @@ class FieldStore {
     std::array<std::pair<Field, std::uint32_t>, Fields::kCapacity> used{};
   };
 
-  void assign(Field f, std::string_view text, const Basis& source);
+  // `source`: what a block computed the text from; none for the field's own text.
+  void assign(Field f, std::string_view text, const Basis* source);
   void run(const Handler& h, Trigger own);
   void text_replaced(Field f);
   void set_problem(Field f, Problem p);
