@@ -32,6 +32,14 @@ enum : std::uint8_t { kUnknown, kVisiting, kFollows, kStale };
 
 }  // namespace
 
+struct FieldStore::Judging {
+  std::array<std::uint8_t, kFieldCount> state{};
+  // Met again while being judged: the ratio and the motor speed at G0, each
+  // computed from the other once their exchange settled.
+  std::bitset<kFieldCount> assumed;
+  bool refuted = false;  // one of those turned out not to follow
+};
+
 FieldStore::FieldStore(const HandlerTable& handlers) : handlers_(handlers) {
   for (std::size_t n = 0; n < kFieldCount; ++n) {
     const Field f = field_at(n);
@@ -48,13 +56,21 @@ FieldStore::FieldStore(const HandlerTable& handlers) : handlers_(handlers) {
 
 void FieldStore::write(Field f, std::string_view text) {
   if (held_[index(f)]) return;
-  assign(f, text);
+  if (!is_input(f)) return assign(f, text, nullptr);
+  // The text now stands for the working value it shows, also where the
+  // exchange writes the ratio back unchanged from a motor speed just computed.
+  const Basis& source = value_bases_[index(f)];
+  if (texts_[index(f)] == text) {
+    bases_[index(f)] = source;
+    return;
+  }
+  assign(f, text, &source);
 }
 
 void FieldStore::edit(Field f, std::string_view text) {
   const std::bitset<kFieldCount> outer = held_;
   held_.set(index(f));
-  assign(f, text);
+  assign(f, text, nullptr);
   held_ = outer;
 }
 
@@ -66,6 +82,7 @@ void FieldStore::reset() {
   versions_ = {};
   overflowed_ = {};
   bases_ = {};
+  value_bases_ = {};
   problems_ = {};
   for (std::size_t n = 0; n < kFieldCount; ++n) {
     const Field f = field_at(n);
@@ -87,7 +104,7 @@ void FieldStore::load(const InputTexts& texts) {
   for (std::size_t n = 0; n < kInputFieldCount; ++n) {
     const Field f = field_at(n);
     if (text(f) != texts[n]) {
-      assign(f, texts[n]);  // runs the handler: the text changed
+      assign(f, texts[n], nullptr);  // runs the handler: the text changed
     } else if (const auto& handler = handlers_.fields[n]) {
       run(*handler, f);
     }
@@ -95,13 +112,22 @@ void FieldStore::load(const InputTexts& texts) {
   held_ = outer;
 }
 
-void FieldStore::assign(Field f, std::string_view text) {
+void FieldStore::assign(Field f, std::string_view text, const Basis* source) {
   std::string& current = texts_[index(f)];
   if (current == text) return;  // the rule that ends every chain
   const std::optional<Handler>& handler = handlers_.fields[index(f)];
   if (handler && active_[index(f)] >= kMaxActiveRuns) return;
   const Outermost scope(depth_, *this, &FieldStore::refresh_stale);
   current.assign(text);
+  // Before the handler runs: the exchange it sets off may write this field again.
+  if (is_input(f)) {
+    if (source) {
+      bases_[index(f)] = *source;
+    } else {
+      bases_[index(f)].computed = false;
+      bases_[index(f)].count = 0;
+    }
+  }
   text_replaced(f);
   for (FieldObserver* o : observers_) o->text_changed(f, current);
   if (handler) run(*handler, f);
@@ -121,7 +147,7 @@ void FieldStore::run(const Handler& handler, Trigger own) {
   ++handler_runs_;
 
   // The refill is the handler's own write, made also while the user edits.
-  if (handler.refills_empty && own && text(*own).empty()) assign(*own, "0");
+  if (handler.refills_empty && own && text(*own).empty()) assign(*own, "0", nullptr);
   for (Step step : handler.steps) step(*this, own);
 }
 
@@ -157,7 +183,12 @@ bool FieldStore::convert(Field f) {
     return false;
   }
   values_[index(f)] = r.value;
-  if (!is_input(f)) set_problem(f, Problem::none);
+  if (is_input(f)) {
+    value_bases_[index(f)].computed = false;
+    value_bases_[index(f)].count = 0;
+  } else {
+    set_problem(f, Problem::none);
+  }
   return true;
 }
 
@@ -206,36 +237,52 @@ void FieldStore::notify_mark(Field f, Problem before) {
 }
 
 void FieldStore::record(Field result, const Fields& used) {
-  Basis& b = bases_[index(result)];
+  Basis& b = is_input(result) ? value_bases_[index(result)] : bases_[index(result)];
   b.computed = true;
   b.count = 0;
   for (Field g : used) b.used[b.count++] = {g, versions_[index(g)]};
 }
 
-// An input follows when it carries no mark; a result when it was computed,
-// has not overflowed since, and every field it was computed from still shows
-// the text it had then and follows in turn.
-bool FieldStore::follows(Field f, std::array<std::uint8_t, kFieldCount>& memo) const {
-  std::uint8_t& state = memo[index(f)];
-  if (state == kFollows || state == kStale || state == kVisiting) return state == kFollows;
-  if (is_input(f)) {
-    state = mark(f) == Problem::none ? kFollows : kStale;
-    return state == kFollows;
+// A field follows when it carries no mark and, if its text was computed (a
+// result, or a motor speed or the ratio a block wrote), every field it was
+// computed from still shows the text it had then and follows in turn. An
+// input with its own text follows; a result never computed does not.
+bool FieldStore::follows(Field f, Judging& j) const {
+  std::uint8_t& state = j.state[index(f)];
+  if (state == kVisiting) {
+    j.assumed.set(index(f));
+    return true;
   }
+  if (state != kUnknown) return state == kFollows;
   state = kVisiting;
   const Basis& b = bases_[index(f)];
-  bool ok = b.computed && mark(f) == Problem::none;
+  bool ok = mark(f) == Problem::none && (b.computed || is_input(f));
   for (std::uint8_t k = 0; ok && k < b.count; ++k)
-    ok = versions_[index(b.used[k].first)] == b.used[k].second && follows(b.used[k].first, memo);
+    ok = versions_[index(b.used[k].first)] == b.used[k].second && follows(b.used[k].first, j);
   state = ok ? kFollows : kStale;
+  j.refuted = j.refuted || (!ok && j.assumed[index(f)]);
   return ok;
 }
 
 void FieldStore::refresh_stale() {
-  std::array<std::uint8_t, kFieldCount> memo{};
-  for (std::size_t n = kInputFieldCount; n < kFieldCount; ++n) {
+  Judging j;
+  for (;;) {
+    // An input with its own text is never stale: judged only where a
+    // computation met it.
+    for (std::size_t n = 0; n < kFieldCount; ++n)
+      if (!is_input(field_at(n)) || bases_[n].computed) follows(field_at(n), j);
+    // A field taken as following while it was judged, that turned out not to:
+    // what was judged on that assumption is judged again, knowing better.
+    if (!j.refuted) break;
+    for (std::uint8_t& state : j.state)
+      if (state != kStale) state = kUnknown;
+    j.assumed.reset();
+    j.refuted = false;
+  }
+  for (std::size_t n = 0; n < kFieldCount; ++n) {
     const Field f = field_at(n);
-    const bool now = !follows(f, memo);
+    // A marked input says what is wrong with it instead.
+    const bool now = j.state[n] == kStale && (!is_input(f) || mark(f) == Problem::none);
     if (now == stale_[n]) continue;
     stale_[n] = now;
     for (FieldObserver* o : observers_) o->stale_changed(f, now);
@@ -258,7 +305,7 @@ void FieldStore::collect_causes(Field f, std::vector<StaleCause>& out, std::arra
     const Field g = b.used[k].first;
     if (is_input(g) && mark(g) != Problem::none) {
       add(StaleCause::Kind::marked_input, g);
-    } else if (!is_input(g) && stale_[index(g)]) {
+    } else if (stale_[index(g)]) {
       collect_causes(g, out, seen);
     } else if (versions_[index(g)] != b.used[k].second) {
       add(StaleCause::Kind::changed, g);
@@ -266,11 +313,11 @@ void FieldStore::collect_causes(Field f, std::vector<StaleCause>& out, std::arra
   }
 }
 
-std::vector<StaleCause> FieldStore::stale_causes(Field result) const {
+std::vector<StaleCause> FieldStore::stale_causes(Field f) const {
   std::vector<StaleCause> out;
-  if (!stale(result)) return out;
+  if (!stale(f)) return out;
   std::array<bool, kFieldCount> seen{};
-  collect_causes(result, out, seen);
+  collect_causes(f, out, seen);
   return out;
 }
 

@@ -1,7 +1,8 @@
 // The field store: 54 texts, 52 single-precision working values, and the
 // cascade by which a write that changes a text runs that field's handler at
 // once, nested inside the writer. It also keeps the marks: what is wrong with
-// an input's text, and whether a result still follows the inputs shown.
+// an input's text, and whether a result, or an input a block computes (the
+// motor speeds and the ratio), still follows the inputs shown.
 #pragma once
 
 #include <array>
@@ -111,9 +112,12 @@ class FieldStore {
   // handler before returning. A block never rewrites a held field: the one
   // the user is editing (the ratio/motor-speed exchange would otherwise put
   // its round trip back under the cursor), or any input while a design is
-  // opened; the computed working value stays stored.
+  // opened; the computed working value stays stored. An input's text written
+  // by a block, changed or not, stands from then on for what its working value
+  // was computed from (or for the field's own text, if it was converted from it).
   void write(Field f, std::string_view text);
-  // A user's edit of an input: its text, then its handler's cascade.
+  // A user's edit of an input: its text, then its handler's cascade. A changed
+  // text is the field's own, whatever a block wrote there before.
   void edit(Field f, std::string_view text);
   // The tab control's page-change notification.
   void tab_changed();
@@ -128,7 +132,8 @@ class FieldStore {
   // given and every result is computed from those texts.
   void load(const InputTexts& texts);
 
-  // Converts the field's text into its working value (single precision).
+  // Converts the field's text into its working value (single precision),
+  // which from then on is the field's own, not a computed one.
   bool convert(Field f);
   // Converts the field's text at double precision, storing nothing.
   std::optional<double> convert_double(Field f);
@@ -138,7 +143,9 @@ class FieldStore {
   // A successful computation of field f clears its overflow mark.
   void clear_mark(Field f);
   // A block computed `result` from the current values of `used`: the result
-  // follows them for as long as their texts stay as they are now.
+  // follows them for as long as their texts stay as they are now. For an
+  // input (a motor speed or the ratio) this is where its working value came
+  // from; its text follows `used` once a block writes that value into it.
   void record(Field result, const Fields& used);
 
   // An input's mark comes from its text alone (no number, beyond the range,
@@ -148,10 +155,15 @@ class FieldStore {
   Problem mark(Field f) const;
   // A result that does not follow the inputs shown: computed from texts that
   // have changed since or from marked inputs, never computed, or overflowed.
-  // As of the end of the last edit; inputs are never stale.
+  // Also an unmarked input whose text a block wrote from such a computation
+  // (the motor speed at G1 from a speed since retyped). As of the end of the
+  // last edit; an input with a mark, or with its own text, is never stale.
   bool stale(Field f) const { return stale_[index(f)]; }
-  // The inputs and results behind a stale result, each named once.
-  std::vector<StaleCause> stale_causes(Field result) const;
+  // An input's text is the user's own (typed, refilled, opened or initial),
+  // not a computed value a block wrote there.
+  bool own_text(Field input) const { return !bases_[index(input)].computed; }
+  // The inputs and results behind a stale field, each named once.
+  std::vector<StaleCause> stale_causes(Field f) const;
   // What the formulas need of an input (for telling the user why it is marked).
   const InputRule& input_rule(Field f) const { return handlers_.inputs[index(f)]; }
 
@@ -159,20 +171,24 @@ class FieldStore {
   void remove_observer(FieldObserver* o);
 
  private:
+  // What a field's text (or an input's working value) was computed from, with
+  // the versions of their texts then; for an input, not computed means its own.
   struct Basis {
     bool computed = false;
     std::uint8_t count = 0;
     std::array<std::pair<Field, std::uint32_t>, Fields::kCapacity> used{};
   };
 
-  void assign(Field f, std::string_view text);
+  // `source`: what a block computed the text from; none for the field's own text.
+  void assign(Field f, std::string_view text, const Basis* source);
   void run(const Handler& h, Trigger own);
   void text_replaced(Field f);
   void set_problem(Field f, Problem p);
   void set_overflowed(Field f, bool on);
   void notify_mark(Field f, Problem before);
   Problem judge_input(Field f) const;
-  bool follows(Field f, std::array<std::uint8_t, kFieldCount>& memo) const;
+  struct Judging;
+  bool follows(Field f, Judging& j) const;
   void collect_causes(Field f, std::vector<StaleCause>& out, std::array<bool, kFieldCount>& seen) const;
   void refresh_stale();
 
@@ -183,7 +199,8 @@ class FieldStore {
   std::array<std::uint32_t, kFieldCount> versions_{};
   std::array<Problem, kFieldCount> problems_{};
   std::array<bool, kFieldCount> overflowed_{};
-  std::array<Basis, kFieldCount> bases_{};
+  std::array<Basis, kFieldCount> bases_{};  // of each text
+  std::array<Basis, kInputFieldCount> value_bases_{};  // of each input's working value
   std::array<bool, kFieldCount> stale_{};
   std::array<std::optional<Field>, kFieldCount> bore_of_{};  // outer diameter -> its bore
   // The fields a block's write leaves alone: the one the user is editing, or

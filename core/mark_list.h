@@ -1,7 +1,8 @@
 // The marked fields in the order of the field table, each with the word that
 // says why: an input's mark ("not_a_number", "out_of_range", "not_positive",
 // "negative", "bore_too_large"; an input whose computation overflowed counts
-// as out of range), or "stale" for a result that does not follow the inputs.
+// as out of range), or "stale" for a result that does not follow the inputs,
+// and for a motor speed or the ratio that a block computed from them.
 #pragma once
 
 #include <string_view>

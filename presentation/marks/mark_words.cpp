@@ -8,7 +8,7 @@ namespace vorbento {
 QString mark_words(const FieldStore& store, Field f) {
   const Problem p = store.mark(f);
   if (p != Problem::none) return problem_message(p);
-  return is_input(f) ? QString() : stale_message(store, f);
+  return stale_message(store, f);
 }
 
 }  // namespace vorbento

@@ -9,8 +9,9 @@
 
 namespace vorbento {
 
-// A problem of the field's own ("Nem szám"), else for a result why it does not
-// follow the inputs shown; empty for a field with nothing to say.
+// A problem of the field's own ("Nem szám"), else for a result, or for a motor
+// speed or the ratio a block computed, why it does not follow the inputs
+// shown; empty for a field with nothing to say.
 QString mark_words(const FieldStore& store, Field f);
 
 }  // namespace vorbento

@@ -30,12 +30,12 @@ QString input_reason(const FieldStore& store, Field input) {
   return {};
 }
 
-QString stale_message(const FieldStore& store, Field result) {
+QString stale_message(const FieldStore& store, Field field) {
   using Kind = StaleCause::Kind;
   QStringList reasons;
   QStringList changed;  // named only when nothing else explains it
-  for (const StaleCause& c : store.stale_causes(result)) {
-    const bool own = c.field == result;
+  for (const StaleCause& c : store.stale_causes(field)) {
+    const bool own = c.field == field;
     switch (c.kind) {
       case Kind::never_computed:
         reasons << (own ? QString() : symbol(c.field) + QStringLiteral(": ")) +

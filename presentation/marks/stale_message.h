@@ -9,8 +9,9 @@
 
 namespace vorbento {
 
-// Empty for a result that follows its inputs.
-QString stale_message(const FieldStore& store, Field result);
+// Empty for a field that follows its inputs (a result, or an input a block
+// computes: the motor speeds and the ratio).
+QString stale_message(const FieldStore& store, Field field);
 
 // Why an input is marked, naming it ("V_G0 nem szám"); empty if it is not.
 QString input_reason(const FieldStore& store, Field input);

@@ -14,7 +14,7 @@ namespace {
 using enum Field;
 using Kind = StaleCause::Kind;
 
-std::vector<Field> stale_results(const Drive& d) {
+std::vector<Field> stale_fields(const Drive& d) {
   std::vector<Field> out;
   for (const auto& [f, kind] : marked_fields(d))
     if (kind == "stale") out.push_back(f);
@@ -28,7 +28,7 @@ struct StaleLog : FieldObserver {
 
 TEST(Marks, DesignTimeTextsStayStaleUntilComputedEvenAfterARefresh) {
   Drive d;
-  EXPECT_EQ(stale_results(d), (std::vector<Field>{mgyg1, matlag, peg1}));
+  EXPECT_EQ(stale_fields(d), (std::vector<Field>{mgyg1, matlag, peg1}));
   // Retyping the cycle time recomputes the average from the texts on screen,
   // but one of them, the accelerating torque at G1, is a design-time text.
   d.edit(tc, "3.");
@@ -36,7 +36,7 @@ TEST(Marks, DesignTimeTextsStayStaleUntilComputedEvenAfterARefresh) {
   EXPECT_EQ(d[matlag], "0.16196980");
   EXPECT_EQ(d.stale_causes(matlag), (std::vector<StaleCause>{{Kind::never_computed, mgyg1}}));
   d.edit(nmg1, "498");  // computes mgyg1, the average after it, and peg1
-  EXPECT_TRUE(stale_results(d).empty());
+  EXPECT_TRUE(stale_fields(d).empty());
 }
 
 // Every result computed from the initial inputs.
@@ -58,7 +58,7 @@ TEST(Marks, CausesNameTheInputsBehindAResultOnce) {
   // Told once per result, when the whole recalculation has ended.
   EXPECT_EQ(log.seen.size(), 11u);
   d.edit(a, "2");
-  EXPECT_TRUE(stale_results(d).empty());
+  EXPECT_TRUE(stale_fields(d).empty());
   EXPECT_EQ(log.seen.size(), 22u);
 }
 
@@ -68,14 +68,72 @@ TEST(Marks, ExchangeAndOverflow) {
   // The lead edit runs the ratio/motor-speed exchange nested: everything after
   // it is recomputed from what the exchange left.
   d.edit(h, "0.004");
-  EXPECT_TRUE(stale_results(d).empty());
+  EXPECT_TRUE(stale_fields(d).empty());
   d.edit(a, "0.001");
   d.edit(vg1, "3e38");  // the acceleration time at G1 does not fit a single
   EXPECT_EQ(d.stale_causes(tgyg1), (std::vector<StaleCause>{{Kind::overflow, tgyg1}}));
   EXPECT_EQ(d.stale_causes(mlg1), (std::vector<StaleCause>{{Kind::marked_input, nmg1}, {Kind::overflow, tlg1}}));
   EXPECT_EQ(marked_fields(d).front(), (std::pair<Field, std::string_view>{nmg1, "out_of_range"}));
   d.edit(vg1, "0.0166");
-  EXPECT_TRUE(stale_results(d).empty());
+  EXPECT_TRUE(stale_fields(d).empty());
+}
+
+// The motor speeds and the ratio, inputs that blocks also compute.
+TEST(ComputedInputMarks, AHalfTypedSpeedLeavesTheMotorSpeedAtG1StaleNotTrusted) {
+  Drive d;
+  InputTexts design;
+  for (std::size_t n = 0; n < kInputFieldCount; ++n) design[n] = info(field_at(n)).initial;
+  design[index(vg0)] = "0.25";
+  design[index(nmg0)] = "2250";
+  design[index(vg1)] = "0.05";
+  d.load(design);
+  const std::string typed = "3 m/min";
+  for (std::size_t n = 1; n <= 2; ++n) d.edit(vg1, typed.substr(0, n));
+  EXPECT_EQ(d[nmg1], "27000.00");  // from the speed "3 " on screen, so current
+  EXPECT_FALSE(d.stale(nmg1));
+  for (std::size_t n = 3; n <= typed.size(); ++n) d.edit(vg1, typed.substr(0, n));
+  EXPECT_EQ(d[nmg1], "27000.00");
+  EXPECT_EQ(d.stale_causes(nmg1), (std::vector<StaleCause>{{Kind::marked_input, vg1}}));
+  EXPECT_EQ(d.stale_causes(peg1), (std::vector<StaleCause>{{Kind::marked_input, vg1}}));
+  EXPECT_EQ(marked_fields(d).front(), (std::pair<Field, std::string_view>{nmg1, "stale"}));
+  // The user's own number is trusted whatever a block wrote there before.
+  d.edit(nmg1, "450");
+  EXPECT_TRUE(d.own_text(nmg1));
+  EXPECT_FALSE(d.stale(nmg1));
+  EXPECT_FALSE(d.stale(peg1));
+}
+
+TEST(ComputedInputMarks, TheSettledExchangeFollowsUntilTheSpeedIsNoNumber) {
+  Drive d;
+  settle(d);
+  d.edit(h, "0.004");  // the ratio from the motor speed, the motor speed from the ratio
+  EXPECT_EQ(d[i], "2");
+  EXPECT_EQ(d[nmg0], "3000.0000000000");
+  EXPECT_FALSE(d.own_text(i) || d.own_text(nmg0));
+  EXPECT_TRUE(stale_fields(d).empty());
+  // The ratio is written again from the speed's last number: neither it nor
+  // the motor speed computed from it follows the speed shown.
+  d.edit(vg0, "0.1x");
+  EXPECT_EQ(d[i], "2");
+  EXPECT_TRUE(d.stale(i) && d.stale(nmg0) && d.stale(jossz));
+  EXPECT_EQ(d.stale_causes(nmg0), (std::vector<StaleCause>{{Kind::marked_input, vg0}}));
+  d.edit(vg0, "0.1");
+  EXPECT_TRUE(stale_fields(d).empty());
+}
+
+TEST(ComputedInputMarks, AFailedGuardWritesBackTheFieldsOwnNumber) {
+  Drive d;
+  settle(d);
+  d.edit(vg0, "0.2");  // the ratio and the motor speeds now come from blocks
+  EXPECT_FALSE(d.own_text(i));
+  d.edit(h, "0");
+  // Neither the ratio nor the motor speed could be computed: each shows the
+  // number of its own text again, which nothing else explains.
+  EXPECT_EQ(d[i], "1.25");
+  EXPECT_EQ(d[nmg0], "3000.0000000000");
+  EXPECT_TRUE(d.own_text(i) && d.own_text(nmg0));
+  EXPECT_FALSE(d.stale(i) || d.stale(nmg0) || d.stale(nmg1));
+  EXPECT_TRUE(d.stale(jtomeg));
 }
 
 TEST(Marks, InputMarksComeFromTheTextAlone) {

@@ -73,6 +73,9 @@ Near formula(const FieldStore& s, Field r) {
     case jmk: return hollow(t(dmk), t(dmf), t(pmk), t(lmk));
     case jtk: return hollow(t(dtk), t(dtf), t(ptk), t(ltk));
     case jossz: return (t(jorso) + t(jtomeg) + t(jok)) / sq(t(i)) + t(jmk) + t(jtk) + t(jm);
+    case nmg1: return t(vg1) / t(vg0) * t(nmg0);
+    case i: return t(h) * t(nmg0) / (t(vg0) * sixty);
+    case nmg0: return t(vg0) * sixty * t(i) / t(h);
     default: return {0, INFINITY};
   }
 }
@@ -82,8 +85,11 @@ Near formula(const FieldStore& s, Field r) {
 bool agrees_with_texts(const FieldStore& store, Field result, std::string& why) {
   const Near expected = formula(store, result);
   const double shown_value = parse_double(store.text(result)).value;
-  // The result's own rounding: to single, to 7 significant digits, to its decimals.
-  const double own = 0.5 * std::pow(10.0, -output_decimals(result)) + std::abs(expected.v) * 6e-7;
+  // The result's own rounding: to single, to 7 significant digits, to its
+  // decimals (the motor speed at G1 two; the ratio and the motor speed at G0
+  // short, or ten).
+  const int decimals = result == nmg1 ? 2 : is_input(result) ? 10 : output_decimals(result);
+  const double own = 0.5 * std::pow(10.0, -decimals) + std::abs(expected.v) * 6e-7;
   if (!(std::abs(shown_value - expected.v) <= expected.e + own + 1e-300)) {
     char line[160];
     std::snprintf(line, sizeof line, "shows %.9g, its formula gives %.9g +- %.3g", shown_value, expected.v,

@@ -11,6 +11,7 @@ namespace vorbento {
 
 // True when `result`'s text agrees with its formula over the shown texts to
 // the rounding of those texts and of its display; else says why in `why`.
+// `result` may also be a motor speed or the ratio, as a block writes them.
 bool agrees_with_texts(const FieldStore& store, Field result, std::string& why);
 
 }  // namespace vorbento

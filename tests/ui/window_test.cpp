@@ -19,6 +19,7 @@
 #include "ui/window/main_window.h"
 #include "presentation/marks/stale_message.h"
 #include "ui/window/tab_control.h"
+#include "ui/share/share_entries.h"
 
 using namespace vorbento;
 
@@ -212,6 +213,28 @@ class WindowTest : public QObject {
     for (const char* t : {"1", "1e", "1e3", "1e39"}) reference_->edit(Field::g, t);
     QCOMPARE(edit->toolTip(), QStringLiteral("A szám túl nagy"));
     expect_reference_shown();
+  }
+
+  // A motor speed computed from a speed since retyped into no number shows
+  // as a stale result does, though its text stays.
+  void a_motor_speed_from_a_half_typed_speed_shows_stale() {
+    for (const auto& [f, text] : {std::pair{Field::vg0, "0.25"}, {Field::nmg0, "2250"}, {Field::vg1, "0.05"}}) {
+      field(f)->setText(QString::fromLatin1(text));
+      reference_->edit(f, text);
+    }
+    select_all_of(Field::vg1);
+    QTest::keyClicks(field(Field::vg1), QStringLiteral("3 m/min"));
+    const std::string typed = "3 m/min";
+    for (std::size_t n = 1; n <= typed.size(); ++n) reference_->edit(Field::vg1, typed.substr(0, n));
+    QLineEdit* motor_speed = field(Field::nmg1);
+    QCOMPARE(motor_speed->text(), QStringLiteral("27000.00"));
+    QVERIFY(motor_speed->font().italic());
+    QCOMPARE(motor_speed->palette().color(QPalette::Base), stale_tint());
+    QCOMPARE(motor_speed->toolTip(), QStringLiteral("Nem követi a bemenő adatokat: V_G1 nem szám"));
+    expect_reference_shown();
+    // The copied table gives the same words in the motor speed's row.
+    copy_results(window_->calculator());
+    QVERIFY(QGuiApplication::clipboard()->text().contains(QStringLiteral("\t") + motor_speed->toolTip() + QStringLiteral("\n")));
   }
 
   void an_overflowing_result_is_marked_on_the_output_page() {

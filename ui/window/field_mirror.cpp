@@ -62,7 +62,7 @@ void FieldMirror::mark_changed(Field f, Problem) {
 }
 
 void FieldMirror::recalculated() {
-  for (std::size_t n = kInputFieldCount; n < kFieldCount; ++n)
+  for (std::size_t n = 0; n < kFieldCount; ++n)
     if (adopted_[n] && mark_words(store_, field_at(n)) != shown_words_[n]) show_mark(field_at(n));
 }
 

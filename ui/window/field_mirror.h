@@ -29,8 +29,9 @@ class FieldMirror : public QObject, private FieldObserver {
  private:
   void text_changed(Field f, const std::string& text) override;
   void mark_changed(Field f, Problem p) override;
-  // A stale result's reason can change while it stays stale: each is
-  // brought up to date once the whole recalculation has ended.
+  // Whether a result, or a motor speed or the ratio a block computed, is
+  // stale, and why, can change while its text stays: each is brought up to
+  // date once the whole recalculation has ended.
   void recalculated() override;
   void widget_changed(Field f, const QString& text);
   void show_text(Field f, const std::string& text);
