@@ -68,7 +68,8 @@ void add_picture(ReportFlow& flow, const FieldStore& store, Picture pic) {
                 const FieldRow& v = values[k];
                 p.setFont(v.mark.isEmpty() ? value_font : stale_font);
                 p.setPen(Qt::black);
-                QString shown = v.value;
+                // A typed ratio of any length still ends on the page.
+                QString shown = v.value.size() > 40 ? v.value.left(39) + QStringLiteral("…") : v.value;
                 if (!v.unit.isEmpty()) shown += QLatin1Char(' ') + v.unit;
                 p.drawText(QPointF(origin.x() + extent.width + 6, origin.y()), shown);
               }

@@ -93,7 +93,7 @@ class ShareTest : public QObject {
     }
     QVERIFY(marked > 1);  // the mass and the results built on it
     QCOMPARE(data->html().count(QStringLiteral("<tr>")), 1 + static_cast<qsizetype>(kFieldCount));
-    QVERIFY(data->html().contains(QStringLiteral("<td>M<sub>gyG1</sub></td>")));
+    QVERIFY(data->html().contains(QStringLiteral(">M<sub>gyG1</sub></td>")));
   }
 
   // The PDF through its file dialog: named after the window's document, written.
