@@ -176,8 +176,12 @@ class DocumentTest : public QObject {
     answers_.questions = {QMessageBox::Discard};
     choose("bad.vorbento");
     QVERIFY(!document().open());
+    // Judged before anything is asked; the message names the file first.
+    QCOMPARE(answers_.asked, 0);
     QCOMPARE(answers_.failures.size(), 1);
-    QVERIFY(!answers_.failures[0].isEmpty());
+    QVERIFY2(answers_.failures[0].startsWith(bytes.isEmpty() ? QStringLiteral("„bad.vorbento” nem olvasható.\n")
+                                                             : QStringLiteral("„bad.vorbento” nem Vorbento-terv.\n")),
+             qPrintable(answers_.failures[0]));
     QCOMPARE(field(Field::m)->text(), QStringLiteral("991"));
     QTest::keySequence(field(Field::m), QKeySequence::Undo);  // the history is kept too
     QCOMPARE(texts(), before);

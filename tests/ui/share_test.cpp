@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPrintPreviewDialog>
+#include <QProcess>
 #include <QPrintPreviewWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -18,6 +19,8 @@
 #include <memory>
 
 #include "document/document_file.h"
+#include "presentation/placement/layout_table.h"
+#include "report/field_rows.h"
 #include "offscreen_test_main.h"
 #include "shown_window.h"
 #include "ui/document/document_controller.h"
@@ -96,6 +99,48 @@ class ShareTest : public QObject {
     QVERIFY(data->html().contains(QStringLiteral(">M<sub>gyG1</sub></td>")));
   }
 
+  // The PDF through its file dialog, its text as a reader copies it out.
+  QString exported_text(const QString& path) {
+    QTimer::singleShot(0, this, [path] {
+      if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+        dialog->selectFile(path);
+        static_cast<QDialog*>(dialog)->accept();
+      }
+    });
+    file_entry(QStringLiteral("exportalasPdf"))->trigger();
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral(VORBENTO_PDFTOTEXT), {QStringLiteral("-enc"), QStringLiteral("UTF-8"), path,
+                                                          QStringLiteral("-")});
+    pdftotext.waitForFinished();
+    return QString::fromUtf8(pdftotext.readAllStandardOutput());
+  }
+
+  // Whether the window's figures are those of the file, and every field's
+  // unit as its accessible name gives it, also where the page leaves it out.
+  void the_report_says_what_it_shows() {
+    QTemporaryDir dir;
+    const QString design = dir.filePath(QStringLiteral("tengely.vorbento"));
+    {
+      QFile file(design);
+      QVERIFY(file.open(QIODevice::WriteOnly));
+      file.write(QByteArray::fromStdString(write_document(input_texts(window_->calculator()))));
+    }
+    QVERIFY(window_->document().open_at_start(design));
+    const QString unchanged = exported_text(dir.filePath(QStringLiteral("a.pdf")));
+    QVERIFY2(unchanged.contains(QStringLiteral("tengely.vorbento\n")), qPrintable(unchanged.left(300)));
+    QVERIFY(!unchanged.contains(QStringLiteral("nem mentett")));
+    window_->field(Field::f)->setText(QStringLiteral("250"));
+    QVERIFY(exported_text(dir.filePath(QStringLiteral("b.pdf")))
+                .contains(QStringLiteral("tengely.vorbento (nem mentett módosításokkal)")));
+
+    const std::vector<FieldRow> rows = field_rows(window_->calculator());
+    for (const FieldRow& row : rows) {
+      const QString name = QString::fromUtf8(placement(row.field).accessible_name);
+      const QString unit = name.endsWith(u')') ? name.mid(name.lastIndexOf(u'(') + 1).chopped(1) : QString();
+      QCOMPARE(row.unit, unit);
+    }
+  }
+
   // The PDF through its file dialog: named after the window's document, written.
   void pdf_from_the_menu() {
     QTemporaryDir dir;
@@ -108,16 +153,19 @@ class ShareTest : public QObject {
     for (const QString& expected : {QStringLiteral("Névtelen.pdf"), QStringLiteral("tengely.pdf")}) {
       if (expected.startsWith(u't')) QVERIFY(window_->document().open_at_start(design));
       const QString path = dir.filePath(expected);
-      QString offered;
+      QString offered, folder;
       QTimer::singleShot(0, this, [&] {
         auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
         if (!dialog) return;
         offered = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->text();
+        folder = dialog->directory().absolutePath();
         dialog->selectFile(path);
         static_cast<QDialog*>(dialog)->accept();  // the dialog's own check, as the Save button
       });
       file_entry(QStringLiteral("exportalasPdf"))->trigger();
       QCOMPARE(offered, expected);
+      // Where the user works: the folder last used, then the design's own.
+      if (expected.startsWith(u't')) QCOMPARE(folder, QDir(dir.path()).absolutePath());
       QFile pdf(path);
       QVERIFY(pdf.open(QIODevice::ReadOnly));
       QVERIFY(pdf.read(5) == "%PDF-");
