@@ -10,6 +10,7 @@
 #include <QMimeData>
 #include <QPrintPreviewDialog>
 #include <QProcess>
+#include <QToolButton>
 #include <QPrintPreviewWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -183,6 +184,38 @@ class ShareTest : public QObject {
     file_entry(QStringLiteral("nyomtatas"))->trigger();
     // The inputs, the results, the two formula pictures.
     QVERIFY2(pages >= 4, qPrintable(QString::number(pages)));
+  }
+  // From the keyboard: Ctrl+P and Enter print, Tab reaches the toolbar's
+  // Print button, Escape still closes the preview.
+  void print_preview_from_the_keyboard() {
+    int printed = 0;
+    bool tab_reaches_print = false, closed = false;
+    QTimer::singleShot(0, this, [&] {
+      auto* dialog = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
+      if (!dialog) return;
+      QAction* print = nullptr;
+      for (QAction* a : dialog->findChildren<QAction*>())
+        if (a->text() == QCoreApplication::translate("QPrintPreviewDialog", "Print")) print = a;
+      if (!print) return;
+      // Counted, not printed: the action's own slot would open the system's print dialog.
+      print->disconnect(dialog);
+      connect(print, &QAction::triggered, this, [&printed] { ++printed; });
+      for (int n = 0; n < 50 && !dialog->isActiveWindow(); ++n) QTest::qWait(20);
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_P, Qt::ControlModifier);
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+      for (int n = 0; n < 40 && !tab_reaches_print; ++n) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        auto* button = qobject_cast<QToolButton*>(QApplication::focusWidget());
+        tab_reaches_print = button && button->defaultAction() == print;
+      }
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+      closed = !dialog->isVisible();
+      if (!closed) dialog->reject();
+    });
+    file_entry(QStringLiteral("nyomtatas"))->trigger();
+    QCOMPARE(printed, 2);
+    QVERIFY(tab_reaches_print);
+    QVERIFY(closed);
   }
 };
 

@@ -2,11 +2,16 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QGraphicsView>
 #include <QKeyEvent>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
+#include <QScreen>
 #include <QShortcut>
+#include <QToolBar>
 #include <QToolButton>
+
+#include <algorithm>
 
 namespace vorbento {
 
@@ -47,6 +52,16 @@ class EnterPrints : public QObject {
 
 }  // namespace
 
+void fit_preview(QPrintPreviewDialog& dialog, const QScreen* screen) {
+  if (!screen) return;
+  // Wide enough for the whole toolbar (else Print hides behind its overflow
+  // button, out of reach of Tab) and tall enough for a page worth reading.
+  const QRect room = screen->availableGeometry();
+  const auto* bar = dialog.findChild<QToolBar*>();
+  const int wanted = std::max(bar ? bar->sizeHint().width() + 24 : 0, room.width() * 2 / 3);
+  dialog.resize(std::min(wanted, room.width()), room.height() * 9 / 10);
+}
+
 void add_preview_keys(QPrintPreviewDialog& dialog) {
   QAction* print = print_action(dialog);
   if (!print) return;
@@ -62,6 +77,9 @@ void add_preview_keys(QPrintPreviewDialog& dialog) {
   if (auto* preview = dialog.findChild<QPrintPreviewWidget*>()) {
     preview->installEventFilter(enter);
     for (QWidget* part : preview->findChildren<QWidget*>()) part->installEventFilter(enter);
+    // The pages take the focus when the preview opens: Enter prints at once,
+    // and the arrow keys scroll.
+    if (auto* pages = preview->findChild<QGraphicsView*>()) pages->setFocus(Qt::OtherFocusReason);
   }
 }
 

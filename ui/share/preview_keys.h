@@ -3,9 +3,13 @@
 #pragma once
 
 class QPrintPreviewDialog;
+class QScreen;
 
 namespace vorbento {
 
 void add_preview_keys(QPrintPreviewDialog& dialog);
+
+// Sizes the preview for `screen`: its whole toolbar shown, the page large.
+void fit_preview(QPrintPreviewDialog& dialog, const QScreen* screen);
 
 }  // namespace vorbento

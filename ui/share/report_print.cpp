@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QWidget>
 
 #include "report/report.h"
 #include "ui/document/document_dialogs.h"
@@ -31,6 +32,7 @@ void print_report(QWidget* parent, const FieldStore& store, const SharedDesign& 
   dialog.setObjectName(QStringLiteral("printPreview"));
   dialog.setWindowTitle(QStringLiteral("Nyomtatás"));
   add_preview_keys(dialog);
+  fit_preview(dialog, parent ? parent->screen() : nullptr);
   // The time is taken once, so the preview and the printed pages agree.
   const ReportHeader header = header_now(design);
   QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
