@@ -98,6 +98,10 @@ class ShareTest : public QObject {
     QVERIFY(marked > 1);  // the mass and the results built on it
     QCOMPARE(data->html().count(QStringLiteral("<tr>")), 1 + static_cast<qsizetype>(kFieldCount));
     QVERIFY(data->html().contains(QStringLiteral(">M<sub>gyG1</sub></td>")));
+    // A spreadsheet under a decimal-comma locale reads the numbers by their
+    // value and keeps a bad text as text.
+    QVERIFY(data->html().contains(QStringLiteral("<td sdval=\"9.81\" sdnum=\"1033;0;0.00\" x:num=\"9.81\">9.81</td>")));
+    QVERIFY(data->html().contains(QStringLiteral("sdnum=\"1033;0;@\" style=\"mso-number-format:'\\@'\">30kg</td>")));
   }
 
   // The PDF through its file dialog, its text as a reader copies it out.
@@ -133,6 +137,14 @@ class ShareTest : public QObject {
     window_->field(Field::f)->setText(QStringLiteral("250"));
     QVERIFY(exported_text(dir.filePath(QStringLiteral("b.pdf")))
                 .contains(QStringLiteral("tengely.vorbento (nem mentett módosításokkal)")));
+
+    // A text of megabytes is cut in its cell and says so; the report grows
+    // by a few lines, not by pages of digits.
+    window_->field(Field::f)->setText(QString(5 * 1024 * 1024, u'9'));
+    const QString cut = exported_text(dir.filePath(QStringLiteral("c.pdf")));
+    QVERIFY2(cut.contains(QStringLiteral("karakter kimaradt)")), qPrintable(cut.left(600)));
+    QVERIFY(cut.size() < unchanged.size() + 1000);
+    QVERIFY(cut.count(u'\f') <= unchanged.count(u'\f') + 1);
 
     const std::vector<FieldRow> rows = field_rows(window_->calculator());
     for (const FieldRow& row : rows) {
