@@ -68,7 +68,9 @@ void add_picture(ReportFlow& flow, const FieldStore& store, Picture pic) {
                 const FieldRow& v = values[k];
                 p.setFont(v.mark.isEmpty() ? value_font : stale_font);
                 p.setPen(Qt::black);
+                // A typed ratio of any length still ends on the page.
                 QString shown = v.value;
+                if (shown.size() > 40) shown = shown.left(shown[38].isHighSurrogate() ? 38 : 39) + QStringLiteral("…");
                 if (!v.unit.isEmpty()) shown += QLatin1Char(' ') + v.unit;
                 p.drawText(QPointF(origin.x() + extent.width + 6, origin.y()), shown);
               }

@@ -13,6 +13,13 @@ constexpr qreal kHeaderTop = 38;     // the title's top, from the paper's edge
 constexpr qreal kContentTop = 96;    // below the header and its rule
 constexpr qreal kFooterBottom = 36;  // the page number's baseline above the bottom edge
 
+// The file's name, and while the window's figures are not the file's, that
+// they are not; a name too long for the room beside the title loses its middle.
+QString header_name(const ReportHeader& header, qreal room, const QFontMetricsF& metrics) {
+  const QString note = header.modified ? QStringLiteral(" (nem mentett módosításokkal)") : QString();
+  return metrics.elidedText(header.document_name, Qt::ElideMiddle, room - metrics.horizontalAdvance(note)) + note;
+}
+
 }  // namespace
 
 QFont report_font(double points, bool bold, bool italic) {
@@ -69,6 +76,8 @@ void ReportFlow::paint(QPainter& painter, QPagedPaintDevice& device, const Repor
       paint_frame(painter, header, ++page);
     }
     painter.save();
+    // Whatever a block holds stays between the header's rule and the footer.
+    painter.setClipRect(QRectF(0, kContentTop - 12, page_.width(), page_.height() - kFooterBottom - 18 - kContentTop + 12));
     blocks_[k].paint(painter, places_[k].second);
     painter.restore();
   }
@@ -81,10 +90,12 @@ void ReportFlow::paint_frame(QPainter& painter, const ReportHeader& header, int 
   const QFont body = report_font(9.75);
   const qreal width = right() - left();
   painter.setFont(title);
-  painter.drawText(QRectF(left(), kHeaderTop, width, 24), Qt::AlignLeft | Qt::AlignTop,
-                   QStringLiteral("Vorbento V 0.2 – hajtásméretező"));
+  const QString heading = QStringLiteral("Vorbento V 0.2 – hajtásméretező");
+  painter.drawText(QRectF(left(), kHeaderTop, width, 24), Qt::AlignLeft | Qt::AlignTop, heading);
   painter.setFont(body);
-  painter.drawText(QRectF(left(), kHeaderTop, width, 18), Qt::AlignRight | Qt::AlignTop, header.document_name);
+  painter.drawText(QRectF(left(), kHeaderTop, width, 18), Qt::AlignRight | Qt::AlignTop,
+                   header_name(header, width - QFontMetricsF(title, painter.device()).horizontalAdvance(heading) - 12,
+                               QFontMetricsF(body, painter.device())));
   painter.drawText(QRectF(left(), kHeaderTop + 18, width, 18), Qt::AlignRight | Qt::AlignTop,
                    header.printed.toString(QStringLiteral("yyyy.MM.dd. HH:mm")));
   painter.setPen(QPen(Qt::black, 0.75));

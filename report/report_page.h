@@ -19,6 +19,7 @@ namespace vorbento {
 struct ReportHeader {
   QString document_name;  // "Névtelen" for a document never saved
   QDateTime printed;
+  bool modified = false;  // the window's figures differ from the file's
 };
 
 // The window's typeface at a size in points, bold or italic if asked.

@@ -1,6 +1,9 @@
 // The units and descriptions of the 54 fields. A description is its label's
-// text as the page shows it, with the room left for overlays closed up and a
-// symbol inside it written as the symbols are ("M_mmax").
+// text as the page shows it, with the room left for overlays closed up, its
+// slips of the pen mended ("azz", "cikusideje", the mass's unclosed bracket)
+// and a symbol inside it written as the symbols are ("M_mmax"). Every field
+// with a unit has it here, also where its page's label leaves it out (the
+// motion times, the total inertia).
 #include "presentation/placement/field_wording.h"
 
 #include <array>
@@ -20,7 +23,7 @@ constexpr std::array<FieldWording, kFieldCount> kWordings{{
     {Field::vg1, "m/s", "a kívánt sebesség G1-ban"},
     {Field::a, "m/s²", "a kívánt gyorsulás"},
     {Field::f, "N", "a megmunkálóerő"},
-    {Field::m, "kg", "a mozgatandó tömeg (asztal+munkadarab, vagy komplett Z egység"},
+    {Field::m, "kg", "a mozgatandó tömeg (asztal+munkadarab, vagy komplett Z egység)"},
     {Field::jm, "kgm²", "a motor saját inerciája (katalógus adat, 1kgm² = 10000kgcm²)"},
     {Field::mm, "Nm", "a motor névleges forgatónyomatéka"},
     {Field::mmmax, "Nm", "a motor maximális forgatónyomatéka"},
@@ -29,7 +32,7 @@ constexpr std::array<FieldWording, kFieldCount> kWordings{{
     {Field::g, "m/s²", "nehézségi gyorsulás"},
     {Field::dorso, "m", "az orsó átmérője"},
     {Field::lorso, "m", "az orsó hossza"},
-    {Field::porso, "kg/m³", "azz orsó anyagának fajsúlya"},
+    {Field::porso, "kg/m³", "az orsó anyagának fajsúlya"},
     {Field::dok, "m", "az orsókerék külső átmérője"},
     {Field::dof, "m", "az orsókerék furat átmérője"},
     {Field::lok, "m", "az orsókerék szélessége"},
@@ -42,9 +45,9 @@ constexpr std::array<FieldWording, kFieldCount> kWordings{{
     {Field::dtf, "m", "a tengelykapcsoló furat átmérője"},
     {Field::ltk, "m", "a tengelykapcsoló hossza"},
     {Field::ptk, "kg/m³", "a ten.kapcsoló anyagának fajsúlya (acél=7800, alu=2700)"},
-    {Field::tg1, "", "a G1 sebességgel való mozgás időtartama"},
-    {Field::tg0, "", "a G0 sebességgel való mozgás időtartama"},
-    {Field::tc, "", "a G0 és G1 mozgások cikusideje"},
+    {Field::tg1, "s", "a G1 sebességgel való mozgás időtartama"},
+    {Field::tg0, "s", "a G0 sebességgel való mozgás időtartama"},
+    {Field::tc, "s", "a G0 és G1 mozgások ciklusideje"},
     // output page
     {Field::tgyg1, "s", "a gyorsulási idő 0-ról G1 sebességre"},
     {Field::tlg1, "s", "a lassítási idő G1 sebességről 0-ra"},
@@ -66,7 +69,7 @@ constexpr std::array<FieldWording, kFieldCount> kWordings{{
     {Field::jok, "kgm²", "az orsókerék inerciája (direkt hajtás esetén: 0)"},
     {Field::jmk, "kgm²", "a motorkerék inerciája (direkt hajtás esetén: 0)"},
     {Field::jtk, "kgm²", "a tengelykapcsoló inerciája (áttétel esetén: 0)"},
-    {Field::jossz, "", "az összes inercia"},
+    {Field::jossz, "kgm²", "az összes inercia"},
 }};
 // clang-format on
 

@@ -12,7 +12,7 @@ namespace vorbento {
 
 struct FieldWording {
   Field field;
-  const char* unit;         // UTF-8 ("1/min", "kg/m³"); "" where the page shows none
+  const char* unit;         // UTF-8 ("1/min", "kg/m³"); "" for a ratio or a coefficient
   const char* description;  // UTF-8, the description label's words without the unit
 };
 

@@ -46,7 +46,9 @@ class TestDialogs : public DocumentDialogs {
   }
   QString save_path(QWidget*, const QString&) override { return a_.save_path; }
   QString open_path(QWidget*, const QString&) override { return a_.open_path; }
-  void show_failure(QWidget*, const QString&, const QString& message) override { a_.failures << message; }
+  void show_failure(QWidget*, const QString& sentence, const QString& reason) override {
+    a_.failures << sentence + u'\n' + reason;
+  }
 
  private:
   Answers& a_;
@@ -106,7 +108,7 @@ class DocumentTest : public QObject {
   void cleanup() { window_.reset(); }
 
   void title_and_modified_follow_the_texts() {
-    QCOMPARE(window_->windowTitle(), QStringLiteral("Névtelen[*]"));
+    QCOMPARE(window_->windowTitle(), QStringLiteral("Névtelen[*] – Vorbento"));
     QVERIFY(!window_->isWindowModified());
     QLineEdit* edit = field(Field::mm);  // no formula reads it, no other input follows it
     edit->setFocus();
@@ -119,7 +121,7 @@ class DocumentTest : public QObject {
     choose("axis");  // the suffix is added
     trigger("mentes");
     QCOMPARE(document().file_path(), path("axis.vorbento"));
-    QCOMPARE(window_->windowTitle(), QStringLiteral("axis.vorbento[*]"));
+    QCOMPARE(window_->windowTitle(), QStringLiteral("axis.vorbento[*] – Vorbento"));
     QVERIFY(!window_->isWindowModified());
   }
 
@@ -174,8 +176,12 @@ class DocumentTest : public QObject {
     answers_.questions = {QMessageBox::Discard};
     choose("bad.vorbento");
     QVERIFY(!document().open());
+    // Judged before anything is asked; the message names the file first.
+    QCOMPARE(answers_.asked, 0);
     QCOMPARE(answers_.failures.size(), 1);
-    QVERIFY(!answers_.failures[0].isEmpty());
+    QVERIFY2(answers_.failures[0].startsWith(bytes.isEmpty() ? QStringLiteral("„bad.vorbento” nem olvasható.\n")
+                                                             : QStringLiteral("„bad.vorbento” nem Vorbento-terv.\n")),
+             qPrintable(answers_.failures[0]));
     QCOMPARE(field(Field::m)->text(), QStringLiteral("991"));
     QTest::keySequence(field(Field::m), QKeySequence::Undo);  // the history is kept too
     QCOMPARE(texts(), before);
@@ -269,12 +275,12 @@ class DocumentTest : public QObject {
     if (command == QStringLiteral("uj")) {
       QCOMPARE(field(Field::m)->text(), QStringLiteral("30"));
       QCOMPARE(field(Field::a)->text(), QStringLiteral("2"));
-      QCOMPARE(window_->windowTitle(), QStringLiteral("Névtelen[*]"));
+      QCOMPARE(window_->windowTitle(), QStringLiteral("Névtelen[*] – Vorbento"));
     }
     if (command == QStringLiteral("megnyitas")) {
       QCOMPARE(field(Field::a)->text(), QStringLiteral("2.5"));
       QCOMPARE(field(Field::m)->text(), QStringLiteral("30"));
-      QCOMPARE(window_->windowTitle(), QStringLiteral("other.vorbento[*]"));
+      QCOMPARE(window_->windowTitle(), QStringLiteral("other.vorbento[*] – Vorbento"));
     }
     QVERIFY(!window_->isWindowModified());
   }

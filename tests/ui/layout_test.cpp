@@ -113,7 +113,7 @@ class LayoutTest : public QObject {
 
   void window_and_tab_control() {
     QCOMPARE(window_->objectName(), QStringLiteral("Form1"));
-    QCOMPARE(window_->windowTitle(), QStringLiteral("Névtelen[*]"));  // the design's name, and "*" once it changes
+    QCOMPARE(window_->windowTitle(), QStringLiteral("Névtelen[*] – Vorbento"));  // the design's name, and "*" once it changes
     auto* client = window_->findChild<QWidget*>(QStringLiteral("client"));
     QVERIFY(client);
     const QColor highlight = client->palette().color(QPalette::Highlight);

@@ -9,6 +9,8 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPrintPreviewDialog>
+#include <QProcess>
+#include <QToolButton>
 #include <QPrintPreviewWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -18,6 +20,8 @@
 #include <memory>
 
 #include "document/document_file.h"
+#include "presentation/placement/layout_table.h"
+#include "report/field_rows.h"
 #include "offscreen_test_main.h"
 #include "shown_window.h"
 #include "ui/document/document_controller.h"
@@ -93,7 +97,61 @@ class ShareTest : public QObject {
     }
     QVERIFY(marked > 1);  // the mass and the results built on it
     QCOMPARE(data->html().count(QStringLiteral("<tr>")), 1 + static_cast<qsizetype>(kFieldCount));
-    QVERIFY(data->html().contains(QStringLiteral("<td>M<sub>gyG1</sub></td>")));
+    QVERIFY(data->html().contains(QStringLiteral(">M<sub>gyG1</sub></td>")));
+    // A spreadsheet under a decimal-comma locale reads the numbers by their
+    // value and keeps a bad text as text.
+    QVERIFY(data->html().contains(QStringLiteral("<td sdval=\"9.81\" sdnum=\"1033;0;0.00\" x:num=\"9.81\">9.81</td>")));
+    QVERIFY(data->html().contains(QStringLiteral("sdnum=\"1033;0;@\" style=\"mso-number-format:'\\@'\">30kg</td>")));
+  }
+
+  // The PDF through its file dialog, its text as a reader copies it out.
+  QString exported_text(const QString& path) {
+    QTimer::singleShot(0, this, [path] {
+      if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+        dialog->selectFile(path);
+        static_cast<QDialog*>(dialog)->accept();
+      }
+    });
+    file_entry(QStringLiteral("exportalasPdf"))->trigger();
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral(VORBENTO_PDFTOTEXT), {QStringLiteral("-enc"), QStringLiteral("UTF-8"), path,
+                                                          QStringLiteral("-")});
+    pdftotext.waitForFinished();
+    return QString::fromUtf8(pdftotext.readAllStandardOutput());
+  }
+
+  // Whether the window's figures are those of the file, and every field's
+  // unit as its accessible name gives it, also where the page leaves it out.
+  void the_report_says_what_it_shows() {
+    QTemporaryDir dir;
+    const QString design = dir.filePath(QStringLiteral("tengely.vorbento"));
+    {
+      QFile file(design);
+      QVERIFY(file.open(QIODevice::WriteOnly));
+      file.write(QByteArray::fromStdString(write_document(input_texts(window_->calculator()))));
+    }
+    QVERIFY(window_->document().open_at_start(design));
+    const QString unchanged = exported_text(dir.filePath(QStringLiteral("a.pdf")));
+    QVERIFY2(unchanged.contains(QStringLiteral("tengely.vorbento\n")), qPrintable(unchanged.left(300)));
+    QVERIFY(!unchanged.contains(QStringLiteral("nem mentett")));
+    window_->field(Field::f)->setText(QStringLiteral("250"));
+    QVERIFY(exported_text(dir.filePath(QStringLiteral("b.pdf")))
+                .contains(QStringLiteral("tengely.vorbento (nem mentett módosításokkal)")));
+
+    // A text of megabytes is cut in its cell and says so; the report grows
+    // by a few lines, not by pages of digits.
+    window_->field(Field::f)->setText(QString(5 * 1024 * 1024, u'9'));
+    const QString cut = exported_text(dir.filePath(QStringLiteral("c.pdf")));
+    QVERIFY2(cut.contains(QStringLiteral("karakter kimaradt)")), qPrintable(cut.left(600)));
+    QVERIFY(cut.size() < unchanged.size() + 1000);
+    QVERIFY(cut.count(u'\f') <= unchanged.count(u'\f') + 1);
+
+    const std::vector<FieldRow> rows = field_rows(window_->calculator());
+    for (const FieldRow& row : rows) {
+      const QString name = QString::fromUtf8(placement(row.field).accessible_name);
+      const QString unit = name.endsWith(u')') ? name.mid(name.lastIndexOf(u'(') + 1).chopped(1) : QString();
+      QCOMPARE(row.unit, unit);
+    }
   }
 
   // The PDF through its file dialog: named after the window's document, written.
@@ -108,16 +166,19 @@ class ShareTest : public QObject {
     for (const QString& expected : {QStringLiteral("Névtelen.pdf"), QStringLiteral("tengely.pdf")}) {
       if (expected.startsWith(u't')) QVERIFY(window_->document().open_at_start(design));
       const QString path = dir.filePath(expected);
-      QString offered;
+      QString offered, folder;
       QTimer::singleShot(0, this, [&] {
         auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
         if (!dialog) return;
         offered = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->text();
+        folder = dialog->directory().absolutePath();
         dialog->selectFile(path);
         static_cast<QDialog*>(dialog)->accept();  // the dialog's own check, as the Save button
       });
       file_entry(QStringLiteral("exportalasPdf"))->trigger();
       QCOMPARE(offered, expected);
+      // Where the user works: the folder last used, then the design's own.
+      if (expected.startsWith(u't')) QCOMPARE(folder, QDir(dir.path()).absolutePath());
       QFile pdf(path);
       QVERIFY(pdf.open(QIODevice::ReadOnly));
       QVERIFY(pdf.read(5) == "%PDF-");
@@ -135,6 +196,38 @@ class ShareTest : public QObject {
     file_entry(QStringLiteral("nyomtatas"))->trigger();
     // The inputs, the results, the two formula pictures.
     QVERIFY2(pages >= 4, qPrintable(QString::number(pages)));
+  }
+  // From the keyboard: Ctrl+P and Enter print, Tab reaches the toolbar's
+  // Print button, Escape still closes the preview.
+  void print_preview_from_the_keyboard() {
+    int printed = 0;
+    bool tab_reaches_print = false, closed = false;
+    QTimer::singleShot(0, this, [&] {
+      auto* dialog = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
+      if (!dialog) return;
+      QAction* print = nullptr;
+      for (QAction* a : dialog->findChildren<QAction*>())
+        if (a->text() == QCoreApplication::translate("QPrintPreviewDialog", "Print")) print = a;
+      if (!print) return;
+      // Counted, not printed: the action's own slot would open the system's print dialog.
+      print->disconnect(dialog);
+      connect(print, &QAction::triggered, this, [&printed] { ++printed; });
+      for (int n = 0; n < 50 && !dialog->isActiveWindow(); ++n) QTest::qWait(20);
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_P, Qt::ControlModifier);
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+      for (int n = 0; n < 40 && !tab_reaches_print; ++n) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        auto* button = qobject_cast<QToolButton*>(QApplication::focusWidget());
+        tab_reaches_print = button && button->defaultAction() == print;
+      }
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+      closed = !dialog->isVisible();
+      if (!closed) dialog->reject();
+    });
+    file_entry(QStringLiteral("nyomtatas"))->trigger();
+    QCOMPARE(printed, 2);
+    QVERIFY(tab_reaches_print);
+    QVERIFY(closed);
   }
 };
 

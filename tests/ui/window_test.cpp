@@ -295,6 +295,24 @@ class WindowTest : public QObject {
     expect_reference_shown();
   }
 
+  // Ctrl+Tab, Ctrl+PgDn, Ctrl+PgUp away and back: the keyboard goes on in
+  // the field it left, and the cursor where it was.
+  void a_page_keeps_its_focused_field() {
+    select_all_of(Field::lorso);
+    field(Field::lorso)->setCursorPosition(1);
+    TabControl* tabs = window_->tab_control();
+    for (const auto& [away, back] : {std::pair{"Ctrl+Tab", "Ctrl+Shift+Tab"}, std::pair{"Ctrl+PgDown", "Ctrl+PgUp"},
+                                     std::pair{"Ctrl+PgUp", "Ctrl+PgDown"}}) {
+      QTest::keySequence(window_.get(), QKeySequence(QString::fromLatin1(away)));
+      QVERIFY(tabs->current_index() != 0);
+      QVERIFY(QApplication::focusWidget());  // the keys still reach the tabs
+      QTest::keySequence(window_.get(), QKeySequence(QString::fromLatin1(back)));
+      QCOMPARE(tabs->current_index(), 0);
+      QCOMPARE(QApplication::focusWidget(), field(Field::lorso));
+      QCOMPARE(field(Field::lorso)->cursorPosition(), 1);
+    }
+  }
+
   // The about box opens over the window and changes nothing: no field, no page.
   void the_about_box_changes_nothing() {
     select_all_of(Field::h);

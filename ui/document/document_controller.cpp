@@ -7,9 +7,9 @@
 #include <QSaveFile>
 #include <QSignalBlocker>
 
-
 #include "document/document_file.h"
 #include "presentation/files/save_failure.h"
+#include "ui/document/start_folder.h"
 #include "ui/window/main_window.h"
 
 namespace vorbento {
@@ -36,19 +36,35 @@ bool DocumentController::new_document() {
 }
 
 bool DocumentController::open() {
-  const QString folder = path_.isEmpty() ? QDir::homePath() : QFileInfo(path_).absolutePath();
-  const QString chosen = dialogs_->open_path(&window_, folder);
-  return !chosen.isEmpty() && open_file(chosen);
+  const QString chosen = dialogs_->open_path(&window_, start_folder(path_));
+  if (chosen.isEmpty()) return false;
+  remember_folder(chosen);
+  return open_file(chosen);
 }
 
-bool DocumentController::open_file(const QString& path) { return may_discard() && load_file(path); }
+bool DocumentController::open_file(const QString& path) {
+  // The file is judged before anything is asked: a refused one leaves the
+  // design on screen alone, changes and all.
+  const std::optional<InputTexts> inputs = read_checked(path);
+  if (!inputs || !may_discard()) return false;
+  adopt(path, *inputs);
+  return true;
+}
+
+bool DocumentController::open_at_start(const QString& path) {
+  const std::optional<InputTexts> inputs = read_checked(path);
+  if (inputs) adopt(path, *inputs);
+  return inputs.has_value();
+}
 
 bool DocumentController::save() { return path_.isEmpty() ? save_as() : write_to(path_); }
 
 bool DocumentController::save_as() {
-  const QString suggested = path_.isEmpty() ? QDir::home().filePath(kUntitled + u'.' + kDocumentSuffix) : path_;
+  const QString suggested =
+      path_.isEmpty() ? QDir(start_folder(path_)).filePath(kUntitled + u'.' + kDocumentSuffix) : path_;
   QString chosen = dialogs_->save_path(&window_, suggested);
   if (chosen.isEmpty()) return false;
+  remember_folder(chosen);
   if (!chosen.endsWith(u'.' + kDocumentSuffix, Qt::CaseInsensitive)) chosen += u'.' + kDocumentSuffix;
   return write_to(chosen);
 }
@@ -83,17 +99,17 @@ void DocumentController::text_changed(Field f, const std::string& text) {
   window_.setWindowModified(is_modified());
 }
 
-bool DocumentController::load_file(const QString& path) {
-  const DocumentRead read = read_design(path);
-  if (!read.inputs) {
-    dialogs_->show_failure(&window_, QStringLiteral("A terv nem nyitható meg"), QString::fromStdString(read.error));
-    return false;
-  }
-  store_.load(*read.inputs);
+std::optional<InputTexts> DocumentController::read_checked(const QString& path) {
+  DocumentRead read = read_design(path);
+  if (!read.inputs) dialogs_->show_failure(&window_, refusal_sentence(path), QString::fromStdString(read.error));
+  return std::move(read.inputs);
+}
+
+void DocumentController::adopt(const QString& path, const InputTexts& inputs) {
+  store_.load(inputs);
   clear_undo();
   path_ = QFileInfo(path).absoluteFilePath();
   take_baseline();
-  return true;
 }
 
 bool DocumentController::write_to(const QString& path) {
@@ -107,9 +123,7 @@ bool DocumentController::write_to(const QString& path) {
   if (!written) {
     const QString reason = save_failure_reason(path, file.error(), file.errorString());
     file.cancelWriting();
-    dialogs_->show_failure(&window_, QStringLiteral("A terv nem menthető"),
-                           QStringLiteral("A terv nem menthető ide:\n%1\n\n%2")
-                               .arg(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()), reason));
+    dialogs_->show_failure(&window_, write_failure_sentence(path), reason);
     return false;
   }
   path_ = QFileInfo(path).absoluteFilePath();
@@ -140,7 +154,9 @@ void DocumentController::clear_undo() {
 QString DocumentController::name() const { return document_name(path_); }
 
 void DocumentController::show_title() {
-  window_.setWindowTitle(name() + QStringLiteral("[*]"));
+  // The program's name stays in the title, after the file's, as on any desktop.
+  window_.setWindowTitle(name() + QStringLiteral("[*] – Vorbento"));
+  window_.setWindowFilePath(path_);
   window_.setWindowModified(is_modified());
 }
 

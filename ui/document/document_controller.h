@@ -9,6 +9,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "core/field_store.h"
@@ -39,10 +40,11 @@ class DocumentController : public QObject, private FieldObserver {
   bool open();
   bool save();
   bool save_as();
-  // Opens `path`, asking first about a design with changes (a dropped file).
+  // Opens `path` (a dropped file): reads it, and only when it is a design
+  // asks first about a design with changes.
   bool open_file(const QString& path);
   // Opens `path` as the window's first design (the command line).
-  bool open_at_start(const QString& path) { return load_file(path); }
+  bool open_at_start(const QString& path);
   // Saved, discarded or unchanged: the design may go.
   bool may_discard();
 
@@ -52,7 +54,10 @@ class DocumentController : public QObject, private FieldObserver {
 
  private:
   void text_changed(Field f, const std::string& text) override;
-  bool load_file(const QString& path);
+  // The design at `path`, or nothing after telling the user why not.
+  std::optional<InputTexts> read_checked(const QString& path);
+  // The read design becomes the window's, from `path`.
+  void adopt(const QString& path, const InputTexts& inputs);
   bool write_to(const QString& path);
   // The texts as they stand become the ones the design is compared with.
   void take_baseline();

@@ -1,5 +1,6 @@
 #include "ui/document/document_dialogs.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -41,13 +42,30 @@ class StandardDialogs : public DocumentDialogs {
                                         kDocumentFilter + QStringLiteral(";;Minden fájl (*)"));
   }
 
-  void show_failure(QWidget* parent, const QString& title, const QString& message) override {
-    QMessageBox box(QMessageBox::Critical, title, message, QMessageBox::Ok, parent);
-    box.exec();
+  void show_failure(QWidget* parent, const QString& sentence, const QString& reason) override {
+    show_failure_box(parent, sentence, reason);
   }
 };
 
 }  // namespace
+
+void show_failure_box(QWidget* parent, const QString& sentence, const QString& reason) {
+  QMessageBox box(QMessageBox::Critical, QStringLiteral("Vorbento"), sentence, QMessageBox::Ok, parent);
+  box.setObjectName(QStringLiteral("hiba"));
+  box.setInformativeText(reason);
+  box.exec();
+}
+
+QString refusal_sentence(const QString& path) {
+  const QFileInfo file(QDir::cleanPath(path));
+  // What could be read was judged by its content; the rest never got that far.
+  return file.isFile() && file.isReadable() ? QStringLiteral("„%1” nem Vorbento-terv.").arg(file.fileName())
+                                            : QStringLiteral("„%1” nem olvasható.").arg(file.fileName());
+}
+
+QString write_failure_sentence(const QString& path) {
+  return QStringLiteral("„%1” nem menthető.").arg(QFileInfo(path).fileName());
+}
 
 std::unique_ptr<DocumentDialogs> standard_dialogs() { return std::make_unique<StandardDialogs>(); }
 

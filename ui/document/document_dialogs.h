@@ -22,9 +22,21 @@ class DocumentDialogs {
   virtual QString save_path(QWidget* parent, const QString& suggested) = 0;
   // The file chosen to open, or empty when the user cancelled.
   virtual QString open_path(QWidget* parent, const QString& directory) = 0;
-  // A file that could not be opened or saved, and why.
-  virtual void show_failure(QWidget* parent, const QString& title, const QString& message) = 0;
+  // A file that could not be opened or saved: a plain sentence that names
+  // it, then the reason.
+  virtual void show_failure(QWidget* parent, const QString& sentence, const QString& reason) = 0;
 };
+
+// The one box for every file the program could not read or write (a design,
+// a PDF): the program's name as its title, the error icon, the sentence and
+// under it the reason.
+void show_failure_box(QWidget* parent, const QString& sentence, const QString& reason);
+
+// "„jegyzet.txt” nem Vorbento-terv." for a file that was read and refused,
+// "„tengely.vorbento” nem olvasható." for one that could not be read at all.
+QString refusal_sentence(const QString& path);
+// "„tengely.pdf” nem menthető."
+QString write_failure_sentence(const QString& path);
 
 // The message boxes and file dialogs a user sees.
 std::unique_ptr<DocumentDialogs> standard_dialogs();

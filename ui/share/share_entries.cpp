@@ -8,8 +8,8 @@
 #include <QMimeData>
 
 #include "report/field_rows.h"
-#include "report/report_print.h"
 #include "presentation/look/fonts.h"
+#include "ui/share/report_print.h"
 #include "ui/window/result_field.h"
 
 namespace vorbento {
@@ -67,14 +67,17 @@ void copy_results(const FieldStore& store) {
 void add_share_entries(QMainWindow& window, QMenu& file, const FieldStore& store,
                        std::function<QString()> document_name) {
   QWidget* parent = &window;
+  // The document keeps the window's file path and modified mark up to date.
+  const auto design = [parent, document_name] {
+    return SharedDesign{document_name(), parent->windowFilePath(), parent->isWindowModified()};
+  };
   file.addSeparator();
   QAction* print = file.addAction(QStringLiteral("&Nyomtatás…"), parent,
-                                  [parent, &store, document_name] { print_report(parent, store, document_name()); });
+                                  [parent, &store, design] { print_report(parent, store, design()); });
   print->setObjectName(QStringLiteral("nyomtatas"));
   print->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
-  QAction* pdf = file.addAction(QStringLiteral("Exportálás &PDF-be…"), parent, [parent, &store, document_name] {
-    export_report_pdf(parent, store, document_name());
-  });
+  QAction* pdf = file.addAction(QStringLiteral("Exportálás &PDF-be…"), parent,
+                                [parent, &store, design] { export_report_pdf(parent, store, design()); });
   pdf->setObjectName(QStringLiteral("exportalasPdf"));
   QAction* copy = file.addAction(QStringLiteral("&Eredmények másolása"), parent, [&store] { copy_results(store); });
   copy->setObjectName(QStringLiteral("eredmenyekMasolasa"));

@@ -11,9 +11,10 @@ QMessageBox* show_about_box(QWidget* parent) {
   box->setWindowTitle(QStringLiteral("A Vorbento névjegye"));
   box->setIcon(QMessageBox::Information);
   box->setTextFormat(Qt::RichText);
-  box->setText(QStringLiteral("<b>Vorbento %1</b>").arg(QStringLiteral(VORBENTO_VERSION)));
+  // The version as the menu entry writes it.
+  box->setText(QStringLiteral("<b>Vorbento V %1</b>").arg(QStringLiteral(VORBENTO_VERSION)));
   box->setInformativeText(QStringLiteral(
-      "Szerszámgép egy előtolótengelye hajtásának méretezése: gyorsítási és fékezési idők, "
+      "Szerszámgép egy előtolótengelye hajtásának méretezése: gyorsulási és lassítási idők, "
       "inerciák, nyomatékok, teljesítmények és az átlagos nyomaték egy mozgásciklusra.<br><br>"
       "Szabad szoftver a GNU General Public License 3. vagy későbbi változata szerint "
       "(GPL-3.0-or-later)."));

@@ -1,5 +1,6 @@
 #include "ui/window/tab_control.h"
 
+#include <QApplication>
 #include <QKeySequence>
 #include <QPainter>
 #include <QShortcut>
@@ -66,6 +67,7 @@ TabControl::TabControl(QSize size, int strip_height, QWidget* parent)
   add_key(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), -1);
   add_key(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), -1);
   add_key(QKeySequence(Qt::CTRL | Qt::Key_PageUp), -1);
+  connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { remember_focus(now); });
 }
 
 QWidget* TabControl::add_page(const QString& caption, PageFill fill) {
@@ -73,6 +75,7 @@ QWidget* TabControl::add_page(const QString& caption, PageFill fill) {
   page->setGeometry(rect());
   pages_.push_back(page);
   fills_.push_back(std::move(fill));
+  page_focus_.emplace_back();
   const int index = strip_->addTab(caption);
   strip_->setTabTextColor(index, legible_on(QColor(0, 0, 255), palette().color(QPalette::Button), kTextContrast));
   strip_->setFixedWidth(width());  // tabSizeHint depends on the count
@@ -105,6 +108,17 @@ void TabControl::show_page(int index) {
 void TabControl::step_page(int delta) {
   if (count() == 0) return;
   set_current_index((current_index() + delta + count()) % count());
+  // Back on a page, the keyboard goes on where it left it.
+  QWidget* last = page_focus_[static_cast<std::size_t>(current_index())];
+  if (last && last->isVisible() && last->isEnabled())
+    last->setFocus(Qt::OtherFocusReason);
+  else if (!strip_->hasFocus())
+    strip_->setFocus(Qt::OtherFocusReason);  // a page without fields: the tabs keep the keys working
+}
+
+void TabControl::remember_focus(QWidget* now) {
+  for (std::size_t n = 0; n < pages_.size(); ++n)
+    if (now && pages_[n]->isAncestorOf(now)) page_focus_[n] = now;
 }
 
 void TabControl::paintEvent(QPaintEvent*) {

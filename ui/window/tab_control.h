@@ -3,6 +3,7 @@
 // exactly (x, y) from the control's top-left corner.
 #pragma once
 
+#include <QPointer>
 #include <QTabBar>
 #include <QWidget>
 
@@ -57,12 +58,16 @@ class TabControl : public QWidget {
 
  private:
   void show_page(int index);
+  // Ctrl+Tab and its kin: the next or previous page, the focus on the field
+  // that last had it there.
   void step_page(int delta);
+  void remember_focus(QWidget* now);
 
   int strip_height_;
   TabStrip* strip_;
   std::vector<QWidget*> pages_;
   mutable std::vector<PageFill> fills_;  // emptied once a page is built
+  std::vector<QPointer<QWidget>> page_focus_;  // per page, the widget that last had the focus there
   bool painted_ = false;
 };
 
