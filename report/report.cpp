@@ -7,6 +7,7 @@
 #include <QPdfWriter>
 #include <QSaveFile>
 
+#include "report/report_cycle.h"
 #include "report/report_formulas.h"
 #include "report/report_tables.h"
 #include "presentation/files/save_failure.h"
@@ -34,6 +35,7 @@ bool paint_report(QPagedPaintDevice& device, const FieldStore& store, const Repo
   const QSizeF page(device.width() / scale, device.height() * 96.0 / device.logicalDpiY());
   ReportFlow flow(page, kMargin);
   add_field_tables(flow, device, store);
+  add_cycle(flow, device, store);
   add_formulas(flow, store);
   flow.lay_out();
   flow.paint(painter, device, header);
