@@ -14,6 +14,7 @@ class CyclePlot;
 class CycleTableView;
 
 class CycleWindow : public QWidget, private FieldObserver {
+  Q_OBJECT
  public:
   // `owner` is the main window: the diagram closes with it and stays above it.
   CycleWindow(FieldStore& store, QWidget* owner);
