@@ -31,7 +31,8 @@ CycleWindow::CycleWindow(FieldStore& store, QWidget* owner) : QWidget(owner, Qt:
   split->setSizes({600, table_height});
   store_.add_observer(this);
   // The main window hides only once its close went through (a cancelled
-  // question about unsaved changes keeps both open).
+  // question about unsaved changes keeps both open); minimising it hides it
+  // spontaneously and leaves the diagram open.
   if (owner) owner->installEventFilter(this);
 }
 
@@ -42,7 +43,7 @@ void CycleWindow::set_document_name(const QString& name) {
 }
 
 bool CycleWindow::eventFilter(QObject* target, QEvent* event) {
-  if (target == parent() && event->type() == QEvent::Hide) close();
+  if (target == parent() && event->type() == QEvent::Hide && !event->spontaneous()) close();
   return QWidget::eventFilter(target, event);
 }
 

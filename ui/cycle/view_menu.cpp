@@ -66,4 +66,6 @@ void add_view_menu(QMainWindow& window, FieldStore& store, std::function<QString
   new CycleSwitch(window, store, *entry, std::move(document_name));
 }
 
+void delete_view_windows(QMainWindow& window) { delete window.findChild<CycleWindow*>(); }
+
 }  // namespace vorbento

@@ -17,4 +17,8 @@ class FieldStore;
 // title changes.
 void add_view_menu(QMainWindow& window, FieldStore& store, std::function<QString()> document_name);
 
+// Deletes the diagram's window, if it was made: it observes the store, so it
+// must go while the store is still there.
+void delete_view_windows(QMainWindow& window);
+
 }  // namespace vorbento

@@ -98,7 +98,8 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   tabs_->setFocus();
 }
 
-MainWindow::~MainWindow() = default;
+// The diagram's window follows the calculator: it goes before the calculator does.
+MainWindow::~MainWindow() { delete_view_windows(*this); }
 
 QLineEdit* MainWindow::field(Field f) const {
   if (!edits_[index(f)]) tabs_->page(1);  // a result, its page not built yet
