@@ -23,6 +23,7 @@ struct CycleQuantity {
   bool stale = false;  // the words say why a result lags the inputs, not what is wrong with a text
 
   bool marked() const { return !words.isEmpty(); }
+  bool operator==(const CycleQuantity&) const = default;
   // The text with the sign of the symbol: "−0.7129" for −M_lG1 = 0.7129.
   QString signed_text() const;
 };
@@ -38,12 +39,14 @@ struct CycleSegment {
   // A duration that is no number or below zero, or a torque that is no
   // number, leaves the segment out of the picture.
   bool drawn() const { return duration.value && *duration.value >= 0 && torque.value.has_value(); }
+  bool operator==(const CycleSegment&) const = default;
 };
 
 struct CycleNote {
   QString symbol;
   QString words;
   bool stale = false;
+  bool operator==(const CycleNote&) const = default;
 };
 
 struct CycleData {
@@ -62,6 +65,8 @@ struct CycleData {
   double segments_end() const;
   // Where the time axis ends: the later of the cycle time and the segments' end.
   double time_span() const;
+  // The same texts and marks: the same picture.
+  bool operator==(const CycleData&) const = default;
 };
 
 // The cycle from the store's texts and marks.

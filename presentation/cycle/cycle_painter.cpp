@@ -1,13 +1,13 @@
 #include "presentation/cycle/cycle_painter.h"
 
-#include <QFontMetricsF>
 #include <QPainter>
-#include <QPainterPath>
 
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
 #include <vector>
 
+#include "presentation/cycle/cycle_text.h"
 #include "presentation/cycle/cycle_time_axis.h"
 #include "presentation/cycle/nice_ticks.h"
 #include "presentation/look/colours.h"
@@ -17,74 +17,6 @@
 namespace vorbento {
 
 namespace {
-
-// Painter units per point: the device's logical resolution over the
-// painter's own scale (the report paints in 1/96 inch on a 1200-dpi writer).
-qreal units_per_point(const QPainter& p) {
-  const qreal dpi = p.device() ? p.device()->logicalDpiY() : 96;
-  const qreal scale = std::sqrt(std::abs(p.worldTransform().determinant()));
-  return dpi / (scale > 0 ? scale : 1) / 72.0;
-}
-
-class Pen {
- public:
-  Pen(QPainter& p, const CycleStyle& s) : p_(p), s_(s), pt_(units_per_point(p)) {
-    body_ = font(s.points);
-    sub_ = font(s.points * 0.75);
-    italic_ = body_;
-    italic_.setItalic(true);
-    italic_sub_ = sub_;
-    italic_sub_.setItalic(true);
-  }
-  qreal pt(qreal points) const { return points * pt_; }
-  qreal mm(qreal millimetres) const { return millimetres * pt_ * 72 / 25.4; }
-  qreal line() const { return QFontMetricsF(body_, p_.device()).lineSpacing(); }
-  qreal ascent() const { return QFontMetricsF(body_, p_.device()).ascent(); }
-  qreal width(const QString& text, bool italic = false) const {
-    return QFontMetricsF(italic ? italic_ : body_, p_.device()).horizontalAdvance(text);
-  }
-  // A symbol written "base_sub": the subscript small and low.
-  qreal symbol_width(const QString& symbol, bool italic = false) const {
-    const qsizetype bar = symbol.indexOf(QLatin1Char('_'));
-    if (bar < 0) return width(symbol, italic);
-    return width(symbol.left(bar), italic) +
-           QFontMetricsF(italic ? italic_sub_ : sub_, p_.device()).horizontalAdvance(symbol.mid(bar + 1));
-  }
-  qreal label_width(const QString& symbol, const QString& value, bool italic = false) const {
-    return symbol_width(symbol, italic) + width(QStringLiteral(" = ") + value, italic);
-  }
-  // Draws from the baseline's left end; returns the width drawn.
-  qreal symbol(QPointF at, const QString& symbol, bool italic = false) {
-    const qsizetype bar = symbol.indexOf(QLatin1Char('_'));
-    p_.setFont(italic ? italic_ : body_);
-    const QString base = bar < 0 ? symbol : symbol.left(bar);
-    p_.drawText(at, base);
-    qreal w = width(base, italic);
-    if (bar >= 0) {
-      p_.setFont(italic ? italic_sub_ : sub_);
-      p_.drawText(QPointF(at.x() + w, at.y() + pt(s_.points) * 0.3), symbol.mid(bar + 1));
-      w += QFontMetricsF(sub_, p_.device()).horizontalAdvance(symbol.mid(bar + 1));
-    }
-    return w;
-  }
-  qreal text(QPointF at, const QString& text, bool italic = false) {
-    p_.setFont(italic ? italic_ : body_);
-    p_.drawText(at, text);
-    return width(text, italic);
-  }
-  const QFont& body() const { return body_; }
-
- private:
-  QFont font(double points) const {
-    QFont f(s_.family);
-    f.setPixelSize(std::max(1, static_cast<int>(std::lround(points * pt_))));
-    return f;
-  }
-  QPainter& p_;
-  const CycleStyle& s_;
-  qreal pt_;
-  QFont body_, sub_, italic_, italic_sub_;
-};
 
 QColor tint(const CycleStyle& s, const CycleQuantity& q) { return q.stale ? s.stale_tint : s.problem_tint; }
 
@@ -96,12 +28,12 @@ struct Label {
   QColor ink;
 };
 
-qreal label_width(const Pen& pen, const Label& l) {
+qreal label_width(const CycleText& pen, const Label& l) {
   const bool italic = l.quantity && l.quantity->stale;
   return l.value.isEmpty() ? pen.symbol_width(l.symbol, italic) : pen.label_width(l.symbol, l.value, italic);
 }
 
-void draw_label(QPainter& p, Pen& pen, const CycleStyle& s, const Label& l, QPointF top_left) {
+void draw_label(QPainter& p, CycleText& pen, const CycleStyle& s, const Label& l, QPointF top_left) {
   const bool italic = l.quantity && l.quantity->stale;
   const QRectF box(top_left, QSizeF(label_width(pen, l), pen.line()));
   p.fillRect(box.adjusted(-pen.pt(1), 0, pen.pt(1), 0),
@@ -113,7 +45,7 @@ void draw_label(QPainter& p, Pen& pen, const CycleStyle& s, const Label& l, QPoi
 }
 
 // Two lines centred on `x`: the symbol above its text.
-void draw_pair(QPainter& p, Pen& pen, const CycleStyle& s, const CycleQuantity& q, const QString& text, qreal x,
+void draw_pair(QPainter& p, CycleText& pen, const CycleStyle& s, const CycleQuantity& q, const QString& text, qreal x,
                qreal top, QColor ink) {
   const Label sym{q.symbol, {}, &q, ink};
   draw_label(p, pen, s, sym, QPointF(x - label_width(pen, sym) / 2, top));
@@ -147,7 +79,7 @@ Axis value_axis(std::vector<double> values, qreal top, qreal bottom, qreal spaci
   return {nice_ticks(*lo, *hi, tick_room(bottom - top, spacing)), top, bottom};
 }
 
-void draw_value_ticks(QPainter& p, Pen& pen, const CycleStyle& s, const Axis& a, qreal x0, qreal x1) {
+void draw_value_ticks(QPainter& p, CycleText& pen, const CycleStyle& s, const Axis& a, qreal x0, qreal x1) {
   for (int k = 0; k < a.ticks.count; ++k) {
     const qreal y = a.y(a.ticks.at(k));
     p.setPen(QPen(s.grid, pen.pt(0.5)));
@@ -162,11 +94,37 @@ void draw_value_ticks(QPainter& p, Pen& pen, const CycleStyle& s, const Axis& a,
 }
 
 // Two short slanted strokes across the time axis: here time is not to scale.
-void draw_break(QPainter& p, Pen& pen, const CycleStyle& s, qreal x, qreal y) {
+void draw_break(QPainter& p, CycleText& pen, const CycleStyle& s, qreal x, qreal y) {
   const qreal h = pen.mm(1.4), gap = pen.mm(0.7), lean = pen.mm(0.7);
   p.fillRect(QRectF(x - gap / 2 - lean, y - h / 2, gap + 2 * lean, h), s.background);
   p.setPen(QPen(s.quiet, pen.pt(0.75)));
   for (qreal dx : {-gap / 2, gap / 2}) p.drawLine(QPointF(x + dx - lean, y + h / 2), QPointF(x + dx + lean, y - h / 2));
+}
+
+// A line along an axis as filled rectangles, square ends half its width
+// beyond its points so that steps join cleanly; `pattern` alternates dash
+// and gap lengths (empty: solid). The screen's raster draws rectangles
+// without stroking a path: thick and dashed lines cost it little.
+void rule(QPainter& p, QPointF a, QPointF b, qreal width, const QColor& colour, std::initializer_list<qreal> pattern = {}) {
+  const bool across = std::abs(b.y() - a.y()) < std::abs(b.x() - a.x());
+  const qreal from = across ? std::min(a.x(), b.x()) : std::min(a.y(), b.y());
+  const qreal to = across ? std::max(a.x(), b.x()) : std::max(a.y(), b.y());
+  const qreal at = across ? a.y() : a.x();
+  const auto fill = [&](qreal s0, qreal s1) {
+    if (across) p.fillRect(QRectF(s0, at - width / 2, s1 - s0, width), colour);
+    else p.fillRect(QRectF(at - width / 2, s0, width, s1 - s0), colour);
+  };
+  if (pattern.size() < 2) {
+    fill(from - width / 2, to + width / 2);
+    return;
+  }
+  const std::vector<qreal> steps(pattern);
+  qreal s = from;
+  for (std::size_t k = 0; s < to; k = (k + 1) % steps.size()) {
+    const qreal end = std::min(to, s + steps[k]);
+    if (k % 2 == 0) fill(s, end);
+    s += steps[k];
+  }
 }
 
 }  // namespace
@@ -186,8 +144,11 @@ CycleStyle cycle_style(const QPalette& palette) {
   s.grid = mix(dark ? 0.22 : 0.14);
   s.speed = legible_on(dark ? QColor(110, 170, 255) : QColor(0, 80, 190), s.background, kTextContrast);
   s.torque = legible_on(dark ? QColor(90, 200, 120) : QColor(0, 110, 50), s.background, kTextContrast);
-  s.torque_fill = s.torque;
-  s.torque_fill.setAlphaF(dark ? 0.28f : 0.16f);
+  // Opaque, mixed with the ground: no transparency for the PDF or the raster to blend.
+  const double share = dark ? 0.28 : 0.16;
+  s.torque_fill = QColor::fromRgbF(static_cast<float>(s.torque.redF() * share + s.background.redF() * (1 - share)),
+                                   static_cast<float>(s.torque.greenF() * share + s.background.greenF() * (1 - share)),
+                                   static_cast<float>(s.torque.blueF() * share + s.background.blueF() * (1 - share)));
   s.peak = legible_on(dark ? QColor(255, 110, 100) : QColor(190, 20, 20), s.background, kTextContrast);
   s.rated = legible_on(dark ? QColor(255, 180, 60) : QColor(170, 90, 0), s.background, kTextContrast);
   s.average = legible_on(dark ? QColor(200, 150, 255) : QColor(110, 40, 170), s.background, kTextContrast);
@@ -209,22 +170,21 @@ CycleStyle printed_cycle_style() {
 void paint_cycle(QPainter& p, const QRectF& target, const CycleData& d, const CycleStyle& s) {
   p.save();
   p.setClipRect(target, Qt::IntersectClip);
-  p.setRenderHint(QPainter::Antialiasing);
+  // Smoothing only for the slanted speed ramps: every other line runs along
+  // an axis, and smoothing those costs a repaint at every keystroke dearly.
+  p.setRenderHint(QPainter::Antialiasing, false);
   p.setRenderHint(QPainter::TextAntialiasing);
   p.fillRect(target, s.background);
-  Pen pen(p, s);
+  CycleText pen(p, s.family, s.points);
   const qreal line = pen.line();
   const qreal pad = pen.mm(1.5);
 
   // The notes under the plot, each wrapped in the width.
-  QFontMetricsF metrics(pen.body(), p.device());
   std::vector<qreal> note_heights;
   qreal notes_height = 0;
   for (const CycleNote& n : d.notes) {
     const qreal indent = pen.symbol_width(n.symbol) + pen.width(QStringLiteral(": "));
-    const qreal h = metrics.boundingRect(QRectF(0, 0, std::max<qreal>(1, target.width() - indent), 1e6),
-                                         Qt::TextWordWrap, n.words).height();
-    note_heights.push_back(std::max(line, h));
+    note_heights.push_back(pen.wrapped_height(n.words, target.width() - indent));
     notes_height += note_heights.back();
   }
   if (!d.notes.empty()) notes_height += pad;
@@ -236,7 +196,7 @@ void paint_cycle(QPainter& p, const QRectF& target, const CycleData& d, const Cy
     QString text;
     double value;
     QColor colour;
-    Qt::PenStyle dash;
+    Qt::PenStyle dash;  // solid, dashed or dash-dotted: told apart also without colour
   };
   std::vector<Rating> ratings;
   const QChar minus(0x2212);
@@ -310,11 +270,12 @@ void paint_cycle(QPainter& p, const QRectF& target, const CycleData& d, const Cy
   std::vector<std::pair<qreal, const Rating*>> places;
   for (const Rating& r : ratings) {
     const qreal y = torque_axis.y(r.value);
-    QPen line_pen(r.colour, pen.pt(r.dash == Qt::SolidLine ? 1.0 : 1.2));
-    line_pen.setStyle(r.dash);
-    if (r.q->marked()) line_pen.setStyle(Qt::DotLine);
-    p.setPen(line_pen);
-    p.drawLine(QPointF(x0, y), QPointF(x1, y));
+    const qreal w = pen.pt(r.dash == Qt::SolidLine ? 1.0 : 1.2);
+    const QPointF a(x0, y), b(x1, y);
+    if (r.q->marked()) rule(p, a, b, w, r.colour, {w, pen.mm(1)});  // dotted: a marked rating
+    else if (r.dash == Qt::DashLine) rule(p, a, b, w, r.colour, {pen.mm(2), pen.mm(1.2)});
+    else if (r.dash == Qt::DashDotLine) rule(p, a, b, w, r.colour, {pen.mm(2.4), pen.mm(1), w, pen.mm(1)});
+    else rule(p, a, b, w, r.colour);
     places.emplace_back(y, &r);
   }
   std::sort(places.begin(), places.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
@@ -337,6 +298,7 @@ void paint_cycle(QPainter& p, const QRectF& target, const CycleData& d, const Cy
   }
 
   // Speed: up the ramp, along the run, down to rest.
+  p.setRenderHint(QPainter::Antialiasing, true);
   p.setPen(QPen(s.speed, pen.pt(1.5), Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin));
   for (const TimePiece& piece : time.pieces) {
     if (!piece.segment) continue;
@@ -357,6 +319,8 @@ void paint_cycle(QPainter& p, const QRectF& target, const CycleData& d, const Cy
     draw_label(p, pen, s, l, QPointF(mid, speed_axis.y(*n.value) - line - pen.pt(1)));
   }
 
+  p.setRenderHint(QPainter::Antialiasing, false);
+
   // Torque: one level per segment, from zero.
   for (const TimePiece& piece : time.pieces) {
     if (!piece.segment) continue;
@@ -365,20 +329,23 @@ void paint_cycle(QPainter& p, const QRectF& target, const CycleData& d, const Cy
     const QRectF bar(QPointF(piece.x0, std::min(y, zero_y)), QPointF(piece.x1, std::max(y, zero_y)));
     p.fillRect(bar, m.marked() ? tint(s, m) : s.torque_fill);
   }
-  QPainterPath steps(QPointF(x0, zero_y));
-  for (const TimePiece& piece : time.pieces) {
-    if (!piece.segment) continue;
-    const qreal y = torque_axis.y(*piece.segment->torque.value);
-    steps.lineTo(piece.x0, y);
-    steps.lineTo(piece.x1, y);
-  }
-  steps.lineTo(time.end_x(), zero_y);
-  steps.lineTo(x1, zero_y);
-  p.setPen(QPen(s.torque, pen.pt(1.5), Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
-  p.setBrush(Qt::NoBrush);
-  p.drawPath(steps);
   p.setPen(QPen(s.quiet, pen.pt(0.75)));
   p.drawLine(QPointF(x0, zero_y), QPointF(x1, zero_y));
+  // The torque as steps: a level per segment, a riser between levels.
+  const qreal step_width = pen.pt(1.5);
+  QPointF last(x0, zero_y);
+  const auto step_to = [&](qreal x, qreal y) {
+    if (y != last.y()) rule(p, QPointF(last.x(), last.y()), QPointF(last.x(), y), step_width, s.torque);
+    if (x != last.x()) rule(p, QPointF(last.x(), y), QPointF(x, y), step_width, s.torque);
+    last = QPointF(x, y);
+  };
+  for (const TimePiece& piece : time.pieces) {
+    if (!piece.segment) continue;
+    step_to(piece.x0, last.y());
+    step_to(piece.x1, torque_axis.y(*piece.segment->torque.value));
+  }
+  step_to(time.end_x(), last.y());
+  step_to(x1, zero_y);
   for (const TimePiece& piece : time.pieces) {
     if (!piece.segment) continue;
     const CycleQuantity& m = piece.segment->torque;
@@ -424,10 +391,10 @@ void paint_cycle(QPainter& p, const QRectF& target, const CycleData& d, const Cy
   // The cycle time: a line through both plots, its label on top.
   if (d.cycle_time.value && *d.cycle_time.value > 0) {
     const qreal x = time.x(*d.cycle_time.value);
-    QPen tc_pen(s.ink, pen.pt(1), Qt::DashLine);
-    if (d.cycle_time.marked()) tc_pen.setStyle(Qt::DotLine);
-    p.setPen(tc_pen);
-    p.drawLine(QPointF(x, speed_top), QPointF(x, axis_y + pen.mm(1.2)));
+    const qreal lw = pen.pt(1);
+    const QPointF a(x, speed_top), b(x, axis_y + pen.mm(1.2));
+    if (d.cycle_time.marked()) rule(p, a, b, lw, s.ink, {lw, pen.mm(1)});
+    else rule(p, a, b, lw, s.ink, {pen.mm(2), pen.mm(1.2)});
     const Label l{d.cycle_time.symbol, d.cycle_time.text, &d.cycle_time, s.ink};
     const qreal w = label_width(pen, l);
     draw_label(p, pen, s, l, QPointF(std::clamp(x - w - pen.mm(1), x0, target.right() - w), top));
@@ -443,8 +410,7 @@ void paint_cycle(QPainter& p, const QRectF& target, const CycleData& d, const Cy
     p.setPen(s.ink);
     const qreal w = pen.symbol(QPointF(target.left(), y + pen.ascent()), n.symbol);
     pen.text(QPointF(target.left() + w, y + pen.ascent()), QStringLiteral(":"));
-    p.setFont(pen.body());
-    p.drawText(QRectF(target.left() + sw, y, target.width() - sw, note_heights[k]), Qt::TextWordWrap, n.words);
+    pen.wrapped(QRectF(target.left() + sw, y, target.width() - sw, note_heights[k]), n.words);
     y += note_heights[k];
   }
   p.restore();

@@ -19,6 +19,7 @@ CyclePlot::CyclePlot(QWidget* parent) : QWidget(parent) {
       "ugyanezek a számok a diagram alatti táblázatban."));
   setMinimumSize(480, 330);
   setContextMenuPolicy(Qt::DefaultContextMenu);
+  setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 void CyclePlot::set_data(const CycleData* data) {
@@ -30,9 +31,12 @@ QRectF CyclePlot::target() const { return QRectF(rect()).adjusted(8, 6, -8, -6);
 
 void CyclePlot::paintEvent(QPaintEvent*) {
   QPainter p(this);
-  const CycleStyle style = cycle_style(palette());
-  p.fillRect(rect(), style.background);
-  if (data_) paint_cycle(p, target(), *data_, style);
+  if (!style_) style_ = cycle_style(palette());
+  // The margins around the target; paint_cycle fills the target itself.
+  const QRegion margins = QRegion(rect()) - QRegion(target().toAlignedRect().adjusted(1, 1, -1, -1));
+  for (const QRect& r : margins) p.fillRect(r, style_->background);
+  if (data_) paint_cycle(p, target(), *data_, *style_);
+  else p.fillRect(target(), style_->background);
 }
 
 QImage CyclePlot::picture() const {
@@ -52,6 +56,12 @@ QImage CyclePlot::picture() const {
 }
 
 void CyclePlot::copy_to_clipboard() const { QGuiApplication::clipboard()->setImage(picture()); }
+
+void CyclePlot::changeEvent(QEvent* event) {
+  // A new desktop palette (light to dark) gives new colours.
+  if (event->type() == QEvent::PaletteChange || event->type() == QEvent::StyleChange) style_.reset();
+  QWidget::changeEvent(event);
+}
 
 void CyclePlot::contextMenuEvent(QContextMenuEvent* event) {
   QMenu menu(this);

@@ -4,7 +4,10 @@
 
 #include <QWidget>
 
+#include <optional>
+
 #include "presentation/cycle/cycle_data.h"
+#include "presentation/cycle/cycle_painter.h"
 
 namespace vorbento {
 
@@ -13,6 +16,7 @@ class CyclePlot : public QWidget {
   explicit CyclePlot(QWidget* parent = nullptr);
 
   void set_data(const CycleData* data);  // not owned; repaints
+  bool has_data() const { return data_ != nullptr; }
   // The diagram as a picture at the screen's pixel ratio, as "Diagram másolása" copies it.
   QImage picture() const;
   void copy_to_clipboard() const;
@@ -20,10 +24,12 @@ class CyclePlot : public QWidget {
  protected:
   void paintEvent(QPaintEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
   QRectF target() const;
   const CycleData* data_ = nullptr;
+  mutable std::optional<CycleStyle> style_;  // the palette's colours, worked out at the first paint
 };
 
 }  // namespace vorbento

@@ -59,7 +59,12 @@ void CycleWindow::recalculated() {
 
 void CycleWindow::refresh() {
   behind_ = false;
-  data_ = cycle_data(store_);
+  CycleData now = cycle_data(store_);
+  // Most keystrokes change the torques; one that changes nothing drawn
+  // (a motor inertia typed as "0.0" for "0") costs no repaint.
+  if (now == data_ && plot_->has_data()) return;
+  data_ = std::move(now);
+  ++refreshes_;
   table_->show_data(data_);
   plot_->set_data(&data_);
 }

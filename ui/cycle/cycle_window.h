@@ -26,6 +26,8 @@ class CycleWindow : public QWidget, private FieldObserver {
   const CycleData& data() const { return data_; }
   CyclePlot* plot() const { return plot_; }
   CycleTableView* table() const { return table_; }
+  // How often the diagram was redrawn for a change (for the window probe).
+  int refreshes() const { return refreshes_; }
 
  protected:
   bool eventFilter(QObject* target, QEvent* event) override;
@@ -39,7 +41,8 @@ class CycleWindow : public QWidget, private FieldObserver {
   CycleData data_;
   CyclePlot* plot_ = nullptr;
   CycleTableView* table_ = nullptr;
-  bool behind_ = false;  // edits came while hidden: brought up to date when shown
+  bool behind_ = false;
+  int refreshes_ = 0;  // edits came while hidden: brought up to date when shown
 };
 
 }  // namespace vorbento
