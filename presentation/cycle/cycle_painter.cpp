@@ -57,6 +57,8 @@ void draw_pair(QPainter& p, CycleText& pen, const CycleStyle& s, const CycleQuan
   pen.text(QPointF(box.left(), box.top() + pen.ascent()), text, italic);
 }
 
+void rule(QPainter& p, QPointF a, QPointF b, qreal width, const QColor& colour, std::initializer_list<qreal> pattern = {});
+
 QString tick_text(double v, int decimals) {
   if (std::abs(v) < 1e-12) v = 0;
   QString t = QString::number(v, 'f', decimals);
@@ -82,15 +84,13 @@ Axis value_axis(std::vector<double> values, qreal top, qreal bottom, qreal spaci
 void draw_value_ticks(QPainter& p, CycleText& pen, const CycleStyle& s, const Axis& a, qreal x0, qreal x1) {
   for (int k = 0; k < a.ticks.count; ++k) {
     const qreal y = a.y(a.ticks.at(k));
-    p.setPen(QPen(s.grid, pen.pt(0.5)));
-    p.drawLine(QPointF(x0, y), QPointF(x1, y));
-    p.setPen(QPen(s.quiet, pen.pt(0.75)));
-    p.drawLine(QPointF(x0 - pen.mm(1.2), y), QPointF(x0, y));
+    rule(p, QPointF(x0, y), QPointF(x1, y), pen.pt(0.5), s.grid);
+    rule(p, QPointF(x0 - pen.mm(1.2), y), QPointF(x0, y), pen.pt(0.75), s.quiet);
     const QString t = tick_text(a.ticks.at(k), a.ticks.decimals);
+    p.setPen(s.quiet);
     pen.text(QPointF(x0 - pen.mm(1.8) - pen.width(t), y + pen.ascent() / 2 - pen.pt(0.5)), t);
   }
-  p.setPen(QPen(s.quiet, pen.pt(0.75)));
-  p.drawLine(QPointF(x0, a.y(a.ticks.first)), QPointF(x0, a.y(a.ticks.last())));
+  rule(p, QPointF(x0, a.y(a.ticks.first)), QPointF(x0, a.y(a.ticks.last())), pen.pt(0.75), s.quiet);
 }
 
 // Two short slanted strokes across the time axis: here time is not to scale.
@@ -105,7 +105,10 @@ void draw_break(QPainter& p, CycleText& pen, const CycleStyle& s, qreal x, qreal
 // beyond its points so that steps join cleanly; `pattern` alternates dash
 // and gap lengths (empty: solid). The screen's raster draws rectangles
 // without stroking a path: thick and dashed lines cost it little.
-void rule(QPainter& p, QPointF a, QPointF b, qreal width, const QColor& colour, std::initializer_list<qreal> pattern = {}) {
+void rule(QPainter& p, QPointF a, QPointF b, qreal width, const QColor& colour, std::initializer_list<qreal> pattern) {
+  // At least one pixel of the device: a hairline must not fall between rows.
+  const qreal device_scale = std::sqrt(std::abs(p.deviceTransform().determinant()));
+  if (device_scale > 0) width = std::max(width, 1 / device_scale);
   const bool across = std::abs(b.y() - a.y()) < std::abs(b.x() - a.x());
   const qreal from = across ? std::min(a.x(), b.x()) : std::min(a.y(), b.y());
   const qreal to = across ? std::max(a.x(), b.x()) : std::max(a.y(), b.y());
@@ -259,10 +262,10 @@ void paint_cycle(QPainter& p, const QRectF& target, const CycleData& d, const Cy
   draw_value_ticks(p, pen, s, torque_axis, x0, x1);
 
   // Segment boundaries, faint, through both plots.
-  p.setPen(QPen(s.grid, pen.pt(0.5)));
   for (const TimePiece& piece : time.pieces) {
-    p.drawLine(QPointF(piece.x1, speed_axis.top), QPointF(piece.x1, speed_axis.bottom));
-    p.drawLine(QPointF(piece.x1, torque_axis.top - 2 * line), QPointF(piece.x1, torque_axis.bottom + 2 * line));
+    rule(p, QPointF(piece.x1, speed_axis.top), QPointF(piece.x1, speed_axis.bottom), pen.pt(0.5), s.grid);
+    rule(p, QPointF(piece.x1, torque_axis.top - 2 * line), QPointF(piece.x1, torque_axis.bottom + 2 * line),
+         pen.pt(0.5), s.grid);
   }
 
   // The rated and peak torque and the average: lines with their labels.
@@ -329,8 +332,7 @@ void paint_cycle(QPainter& p, const QRectF& target, const CycleData& d, const Cy
     const QRectF bar(QPointF(piece.x0, std::min(y, zero_y)), QPointF(piece.x1, std::max(y, zero_y)));
     p.fillRect(bar, m.marked() ? tint(s, m) : s.torque_fill);
   }
-  p.setPen(QPen(s.quiet, pen.pt(0.75)));
-  p.drawLine(QPointF(x0, zero_y), QPointF(x1, zero_y));
+  rule(p, QPointF(x0, zero_y), QPointF(x1, zero_y), pen.pt(0.75), s.quiet);
   // The torque as steps: a level per segment, a riser between levels.
   const qreal step_width = pen.pt(1.5);
   QPointF last(x0, zero_y);
@@ -358,8 +360,7 @@ void paint_cycle(QPainter& p, const QRectF& target, const CycleData& d, const Cy
   // The time axis: ticks where time is to scale, a break where it is not,
   // and every segment's duration under it.
   const qreal axis_y = torque_bottom;
-  p.setPen(QPen(s.quiet, pen.pt(0.75)));
-  p.drawLine(QPointF(x0, axis_y), QPointF(x1, axis_y));
+  rule(p, QPointF(x0, axis_y), QPointF(x1, axis_y), pen.pt(0.75), s.quiet);
   const Ticks ticks = nice_ticks(0, time.span, tick_room(time.seconds_to_x * time.span, pen.mm(16)));
   qreal last_right = -1e9;
   for (int k = 0; k < ticks.count; ++k) {
@@ -370,8 +371,8 @@ void paint_cycle(QPainter& p, const QRectF& target, const CycleData& d, const Cy
     const qreal w = pen.width(label);
     if (x - w / 2 < last_right + pen.mm(2)) continue;
     last_right = x + w / 2;
-    p.setPen(QPen(s.quiet, pen.pt(0.75)));
-    p.drawLine(QPointF(x, axis_y), QPointF(x, axis_y + pen.mm(1.2)));
+    rule(p, QPointF(x, axis_y), QPointF(x, axis_y + pen.mm(1.2)), pen.pt(0.75), s.quiet);
+    p.setPen(s.quiet);
     pen.text(QPointF(x - w / 2, axis_y + pen.mm(1.5) + pen.ascent()), label);
   }
   // Past the half of a last tick's label that stands beyond the axis' end.
