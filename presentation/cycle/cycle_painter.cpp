@@ -61,7 +61,8 @@ void rule(QPainter& p, QPointF a, QPointF b, qreal width, const QColor& colour, 
 
 QString tick_text(double v, int decimals) {
   if (std::abs(v) < 1e-12) v = 0;
-  QString t = QString::number(v, 'f', decimals);
+  // Beyond a few million (a figure typed far off), powers of ten read better than thirty digits.
+  QString t = std::abs(v) >= 1e7 ? QString::number(v, 'g', 4) : QString::number(v, 'f', decimals);
   if (t.startsWith(QLatin1Char('-'))) t.replace(0, 1, QChar(0x2212));
   return t;
 }
@@ -216,6 +217,8 @@ void paint_cycle(QPainter& p, const QRectF& target, const CycleData& d, const Cy
   qreal right_margin = pen.mm(2);
   for (const Rating& r : ratings)
     right_margin = std::max(right_margin, label_width(pen, {r.symbol, r.text, r.q, r.colour}) + pen.mm(3));
+  // A figure typed absurdly long must not squeeze the plot away.
+  right_margin = std::min(right_margin, target.width() * 0.4);
 
   // Room for the tick labels left of both plots.
   std::vector<double> speeds, torques;
