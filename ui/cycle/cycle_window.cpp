@@ -60,8 +60,9 @@ void CycleWindow::recalculated() {
 void CycleWindow::refresh() {
   behind_ = false;
   CycleData now = cycle_data(store_);
-  // Most keystrokes change the torques; one that changes nothing drawn
-  // (a motor inertia typed as "0.0" for "0") costs no repaint.
+  // A keystroke that leaves every text and mark the diagram shows as it was
+  // (an input the cycle does not depend on, a change below the figures'
+  // last digit) costs no repaint.
   if (now == data_ && plot_->has_data()) return;
   data_ = std::move(now);
   ++refreshes_;
