@@ -57,7 +57,10 @@ class CycleTest : public QObject {
     QCOMPARE(cycle()->windowTitle(), QStringLiteral("Mozgásciklus – Névtelen"));
     QVERIFY(cycle()->isWindow());
     QVERIFY(!cycle()->isModal());
-    // Closed by its own button: the entry follows.
+    // Its shortcut closes it from its own window too; closed by its own button, the entry follows.
+    QTest::keySequence(cycle(), entry()->shortcut());
+    QVERIFY(!cycle()->isVisible());
+    entry()->trigger();
     cycle()->close();
     QVERIFY(!entry()->isChecked());
     entry()->trigger();

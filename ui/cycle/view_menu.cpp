@@ -35,6 +35,8 @@ class CycleSwitch : public QObject {
     if (!cycle_) {
       cycle_ = new CycleWindow(store_, &window_);
       cycle_->installEventFilter(this);
+      // Its shortcut closes the diagram from the diagram's own window as well.
+      cycle_->addAction(&entry_);
     }
     cycle_->set_document_name(name_());
     cycle_->show();
