@@ -12,7 +12,10 @@
 
 #include <memory>
 
+#include <QPainter>
+
 #include "offscreen_test_main.h"
+#include "presentation/cycle/cycle_painter.h"
 #include "shown_window.h"
 #include "ui/cycle/cycle_plot.h"
 #include "ui/cycle/cycle_table_view.h"
@@ -101,6 +104,40 @@ class CycleTest : public QObject {
     type_into(Field::m, QStringLiteral("60"));
     entry()->trigger();
     QCOMPARE(table->item(0, 3)->text(), QStringLiteral("M_gyG1 = ") + shown(Field::mgyg1));
+  }
+
+  // The painter stays inside its target on a screen-sized image and on one
+  // of a 300-dpi page, with many notes under the plot: the report places
+  // other blocks right around it.
+  void paints_inside_its_target_at_any_resolution() {
+    type_into(Field::m, QStringLiteral("30kg"));
+    type_into(Field::tg1, QStringLiteral("x"));
+    const CycleData data = cycle_data(window_->calculator());
+    QVERIFY(data.notes.size() >= 5);
+    for (const int dpi : {96, 300}) {
+      const qreal scale = dpi / 96.0;
+      QImage image((QSizeF(900, 700) * scale).toSize(), QImage::Format_ARGB32_Premultiplied);
+      image.setDotsPerMeterX(qRound(dpi / 0.0254));
+      image.setDotsPerMeterY(qRound(dpi / 0.0254));
+      const QColor outside(1, 2, 3);
+      image.fill(outside);
+      const QRect target = QRectF(QPointF(40, 30) * scale, QSizeF(800, 600) * scale).toRect();
+      {
+        QPainter p(&image);
+        paint_cycle(p, target, data, printed_cycle_style());
+      }
+      int stray = 0;
+      for (int y = 0; y < image.height(); y += 2)
+        for (int x = 0; x < image.width(); x += 2)
+          if (!target.contains(x, y) && image.pixelColor(x, y) != outside) ++stray;
+      QCOMPARE(stray, 0);
+      // The bottom note is drawn: the last rows of the target are not all blank.
+      bool inked = false;
+      for (int y = target.bottom() - static_cast<int>(40 * scale); y <= target.bottom() && !inked; ++y)
+        for (int x = target.left(); x < target.left() + static_cast<int>(300 * scale) && !inked; ++x)
+          inked = image.pixelColor(x, y) != QColor(Qt::white);
+      QVERIFY2(inked, qPrintable(QString::number(dpi)));
+    }
   }
 
   void the_plot_is_described_and_copied_as_a_picture() {
