@@ -20,25 +20,27 @@ class CycleSwitch : public QObject {
       : QObject(&window), window_(window), store_(store), entry_(entry), name_(std::move(name)) {
     connect(&entry_, &QAction::toggled, this, [this](bool on) { on ? open() : close(); });
     connect(&window_, &QWidget::windowTitleChanged, this, [this] {
-      if (cycle_) cycle_->set_document_name(name_());
+      if (auto* diagram = qobject_cast<CycleWindow*>(cycle_.data())) diagram->set_document_name(name_());
     });
   }
 
  protected:
   bool eventFilter(QObject* target, QEvent* event) override {
-    if (target == cycle_ && event->type() == QEvent::Hide) entry_.setChecked(false);
+    if (event->type() == QEvent::Hide && target == cycle_) entry_.setChecked(false);
     return QObject::eventFilter(target, event);
   }
 
  private:
   void open() {
-    if (!cycle_) {
-      cycle_ = new CycleWindow(store_, &window_);
-      cycle_->installEventFilter(this);
+    auto* diagram = qobject_cast<CycleWindow*>(cycle_.data());
+    if (!diagram) {
+      diagram = new CycleWindow(store_, &window_);
+      diagram->installEventFilter(this);
       // Its shortcut closes the diagram from the diagram's own window as well.
-      cycle_->addAction(&entry_);
+      diagram->addAction(&entry_);
+      cycle_ = diagram;
     }
-    cycle_->set_document_name(name_());
+    diagram->set_document_name(name_());
     cycle_->show();
     cycle_->raise();
     cycle_->activateWindow();
@@ -51,7 +53,9 @@ class CycleSwitch : public QObject {
   FieldStore& store_;
   QAction& entry_;
   std::function<QString()> name_;
-  QPointer<CycleWindow> cycle_;
+  // Held as a widget: its last Hide comes while it is being destroyed, when
+  // it is a diagram window no more.
+  QPointer<QWidget> cycle_;
 };
 
 }  // namespace
