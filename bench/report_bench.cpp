@@ -1,15 +1,21 @@
 // The cost of the report: painting every page of a design with marks and
 // stale results into a PDF file, as Exportálás PDF-be… and `--pdf` do, and
-// the painting alone on a PDF writer that keeps the pages in memory.
+// the painting alone on a PDF writer that keeps the pages in memory; and the
+// motion-cycle diagram alone, painted as its window paints it, data included.
 #include <benchmark/benchmark.h>
 
 #include <QBuffer>
 #include <QDateTime>
 #include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
 #include <QPdfWriter>
 #include <QTemporaryDir>
 
+#include <string>
+
 #include "calc/handlers.h"
+#include "presentation/cycle/cycle_painter.h"
 #include "report/report.h"
 
 namespace vorbento {
@@ -49,6 +55,28 @@ void BM_ReportPainting(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_ReportPainting)->Unit(benchmark::kMillisecond);
+
+// From the store's texts to the painted diagram, at the window's first
+// size, as its window repaints it after a keystroke: the mass typed back and
+// forth, so that every torque's figure is new to the painter each time.
+void BM_CyclePainting(benchmark::State& state) {
+  Calculator calc;
+  mark_design(calc);
+  QImage image(884, 588, QImage::Format_ARGB32_Premultiplied);
+  image.setDotsPerMeterX(qRound(96 / 0.0254));
+  image.setDotsPerMeterY(qRound(96 / 0.0254));
+  const CycleStyle style = printed_cycle_style();
+  int k = 0;
+  for (auto _ : state) {
+    state.PauseTiming();
+    calc.edit(Field::m, std::to_string(30 + (k++ % 50)));
+    state.ResumeTiming();
+    const CycleData data = cycle_data(calc);
+    QPainter p(&image);
+    paint_cycle(p, QRectF(image.rect()), data, style);
+  }
+}
+BENCHMARK(BM_CyclePainting)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace vorbento

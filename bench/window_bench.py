@@ -9,6 +9,8 @@ empty QWidget window of the same size (what any window costs), also once
 after loading the font database (what the first text of any window costs),
 and with a window whose input page is drawn by one widget (the least that
 page's first frame can cost, with no widget behind its pixels).
+Then the typing session twice: keystroke to the repaint of the edited field,
+and with the motion-cycle diagram's window open, keystroke to its repaint.
 Starts follow one another at once, unless PAUSE seconds are given: a start
 right after another shares the machine with the last one's exit, which slows
 the small empty window most; a pause lets every start begin on a quiet machine.
@@ -52,6 +54,8 @@ def main():
           f"rss +{med('vorbento', 1) - med('floor', 1):.1f} MiB, peak rss +{med('vorbento', 2) - med('floor', 2):.1f} MiB")
     keys = subprocess.run([probe, "keys"], capture_output=True, text=True, check=True).stdout.strip()
     print("keystroke to repaint of the edited field:", keys)
+    cycle = subprocess.run([probe, "cycle"], capture_output=True, text=True, check=True).stdout.strip()
+    print("keystroke to repaint of the motion-cycle diagram (its window open):", cycle)
 
 
 if __name__ == "__main__":

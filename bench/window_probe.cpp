@@ -11,10 +11,13 @@
 //                                   captions and fields drawn by one widget:
 //                                   the least its first frame can cost
 //   window_probe keys               keystroke to repaint over a typing session
+//   window_probe cycle              the same session with the motion-cycle
+//                                   diagram open: keystroke to its repaint
 //
 // "startup" prints "first_paint_ns=<CLOCK_REALTIME> rss_kib=<VmRSS> hwm_kib=<VmHWM>"
 // once the first frame of the window has been painted and flushed, then quits;
 // the caller takes its own clock before starting the process.
+#include <QAction>
 #include <QApplication>
 #include <QFontDatabase>
 #include <QLabel>
@@ -37,6 +40,8 @@
 #include <vector>
 
 #include "bench/typing_session.h"
+#include "ui/cycle/cycle_plot.h"
+#include "ui/cycle/cycle_window.h"
 #include "ui/look/app_style.h"
 #include "presentation/look/font_preload.h"
 #include "presentation/look/fonts.h"
@@ -237,6 +242,54 @@ int keys() {
   return 0;
 }
 
+// The typing session of keys() with the diagram's window open beside the
+// main window: each key that changes the diagram timed from its press to the
+// end of the diagram's repaint (the paint event is handled inside the
+// processEvents call that sees it).
+int cycle() {
+  vorbento::MainWindow window;
+  window.open();
+  if (!QTest::qWaitForWindowExposed(&window)) return 1;
+  auto* entry = window.findChild<QAction*>(QStringLiteral("mozgasciklus"));
+  if (!entry) return 1;
+  entry->trigger();
+  auto* diagram = window.findChild<vorbento::CycleWindow*>();
+  if (!diagram || !QTest::qWaitForWindowExposed(diagram)) return 1;
+  QWidget* plot = diagram->plot();
+  PaintCounter counter;
+  plot->installEventFilter(&counter);
+  std::vector<double> ms;
+  int unchanged = 0;
+  for (std::size_t n = 0; n < vorbento::kInputFieldCount; ++n) {
+    QLineEdit* edit = window.field(vorbento::field_at(n));
+    edit->setFocus();
+    edit->end(false);
+    const QString full = edit->text();
+    std::vector<QString> strokes(static_cast<std::size_t>(full.size()));  // empty: Backspace
+    for (QChar c : full) strokes.emplace_back(c);
+    for (const QString& text : strokes) {
+      const int before = counter.paints;
+      const int refreshes = diagram->refreshes();
+      const auto t0 = std::chrono::steady_clock::now();
+      if (text.isEmpty()) QTest::keyClick(edit, Qt::Key_Backspace);
+      else QTest::keyClicks(edit, text);
+      // A key that changes nothing the diagram draws repaints nothing.
+      if (diagram->refreshes() == refreshes) {
+        ++unchanged;
+        QCoreApplication::processEvents();
+        continue;
+      }
+      while (counter.paints == before) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+      const auto t1 = std::chrono::steady_clock::now();
+      ms.push_back(std::chrono::duration<double, std::milli>(t1 - t0).count());
+    }
+  }
+  std::sort(ms.begin(), ms.end());
+  std::printf("keystrokes=%zu unchanged=%d median_ms=%.3f p99_ms=%.3f worst_ms=%.3f\n", ms.size() + unchanged,
+              unchanged, ms[ms.size() / 2], ms[ms.size() * 99 / 100], ms.back());
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -246,12 +299,13 @@ int main(int argc, char* argv[]) {
   // as a plain Qt program does.
   std::optional<vorbento::FontPreload> fonts;
   const std::string window = argc > 2 ? argv[2] : "";
-  if (mode == "keys" || window == "vorbento" || window == "painted") fonts.emplace();
+  if (mode == "keys" || mode == "cycle" || window == "vorbento" || window == "painted") fonts.emplace();
   QApplication app(argc, argv);
   if (fonts) fonts->wait();
   vorbento::apply_application_style();  // the floor window gets the same style
   if (mode == "startup" && !window.empty()) return startup(window);
   if (mode == "keys") return keys();
-  std::fprintf(stderr, "usage: window_probe startup vorbento|floor|empty|fonts|painted | window_probe keys\n");
+  if (mode == "cycle") return cycle();
+  std::fprintf(stderr, "usage: window_probe startup vorbento|floor|empty|fonts|painted | window_probe keys | window_probe cycle\n");
   return 2;
 }

@@ -12,6 +12,7 @@
 #include <optional>
 #include <vector>
 
+#include "report/report_cycle.h"
 #include "report/report_formulas.h"
 #include "report/report_tables.h"
 #include "presentation/files/save_failure.h"
@@ -58,6 +59,7 @@ QString write_pdf(const QString& path, const QString& title, const std::function
 
 void add_design_report(ReportFlow& flow, const QPaintDevice& device, const FieldStore& store) {
   add_field_tables(flow, device, store);
+  add_cycle(flow, device, store);
   add_formulas(flow, store);
 }
 

@@ -19,11 +19,11 @@ if(NOT rc EQUAL 0 OR NOT EXISTS ${pdf})
   message(FATAL_ERROR "vorbento --pdf exited with ${rc}: ${err}")
 endif()
 
-# Five pages: the inputs (two of them marked, so the motion times go over),
-# the results, and the two formula pictures.
+# Six pages: the inputs (two of them marked, so the motion times go over),
+# the results, the motion cycle, and the two formula pictures.
 execute_process(COMMAND ${PDFINFO} -f 1 -l 99 ${pdf} OUTPUT_VARIABLE info)
-if(NOT info MATCHES "\nPages: +5\n")
-  fail("not 5 pages")
+if(NOT info MATCHES "\nPages: +6\n")
+  fail("not 6 pages")
 endif()
 string(REGEX MATCHALL "Page +[0-9]+ size: [^\n]*" sizes "${info}")
 foreach(size IN LISTS sizes)
@@ -48,7 +48,7 @@ foreach(row IN LISTS font_rows)
   endif()
 endforeach()
 
-# Vectors only: the formulas are drawn, not pasted in as pictures.
+# Vectors only: the formulas and the motion cycle are drawn, not pasted in as pictures.
 execute_process(COMMAND ${PDFIMAGES} -list ${pdf} OUTPUT_VARIABLE images)
 string(REGEX MATCHALL "[^\n]+" image_rows "${images}")
 list(LENGTH image_rows image_lines)
@@ -82,6 +82,33 @@ foreach(line IN LISTS texts)
     fail("${CMAKE_MATCH_1}: \"${CMAKE_MATCH_2}\" not in the text")
   endif()
 endforeach()
+# The motion cycle after the results and before the formulas, its table with
+# every duration and torque as the fields show them, and its notes naming the
+# stale torques with their marks' words.
+string(FIND "${text}" " Mozgásciklus " cycle_at)
+string(FIND "${text}" " Gyorsítás G1-re " table_at)
+string(FIND "${text}" " Kimenő adatok " results_at)
+string(FIND "${text}" " Fordulatszám, gyorulási idő " formulas_at)
+if(cycle_at LESS 0 OR table_at LESS cycle_at OR cycle_at LESS results_at OR formulas_at LESS table_at)
+  fail("the Mozgásciklus section is missing or out of place")
+endif()
+file(READ ${DIR}/stale_design.texts fixture)
+foreach(cell "t_gyG1=tgyg1" "t_G1=tg1" "t_lG1=tlg1" "t_gyG0=tgyg0" "t_G0=tg0" "t_lG0=tlg0" "t_c=tc"
+             "M_gyG1=mgyg1" "M_eG1=meg1" "M_gyG0=mgyg0" "M_eG0=meg0" "M_mmax=mmmax" "M_m=mm" "M_átlag=matlag")
+  string(REPLACE "=" ";" cell "${cell}")
+  list(GET cell 0 symbol)
+  list(GET cell 1 name)
+  string(REGEX MATCH "(^|\n)${name}=([^\n]*)" _ "${fixture}")
+  string(FIND "${text}" " ${symbol} = ${CMAKE_MATCH_2} " at)
+  if(at LESS table_at)
+    fail("the cycle's table lacks \"${symbol} = ${CMAKE_MATCH_2}\"")
+  endif()
+endforeach()
+string(FIND "${text}" "MgyG1: Nem követi a bemenő adatokat: m nem szám" note_at)
+if(note_at LESS cycle_at)
+  fail("the diagram does not name the stale M_gyG1 with its words")
+endif()
+
 read_lines(${DIR}/stale_design.words words)
 foreach(phrase IN LISTS words)
   string(REPLACE "@semicolon@" ";" phrase "${phrase}")

@@ -16,6 +16,7 @@
 #include "ui/window/tab_control.h"
 #include "ui/formula/formula_page.h"
 #include "ui/share/share_entries.h"
+#include "ui/cycle/view_menu.h"
 
 namespace vorbento {
 
@@ -97,7 +98,8 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   tabs_->setFocus();
 }
 
-MainWindow::~MainWindow() = default;
+// The diagram's window follows the calculator: it goes before the calculator does.
+MainWindow::~MainWindow() { delete_view_windows(*this); }
 
 QLineEdit* MainWindow::field(Field f) const {
   if (!edits_[index(f)]) tabs_->page(1);  // a result, its page not built yet
@@ -131,6 +133,7 @@ void MainWindow::build_menus() {
   quit->setObjectName(QStringLiteral("kilepes"));
   quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
   connect(quit, &QAction::triggered, this, &QWidget::close);
+  add_view_menu(*this, calculator_, [this] { return document_->name(); });  // Alt+N: the motion-cycle diagram
   QMenu* help = bar->addMenu(QStringLiteral("&Segítség"));
   help->setObjectName(QStringLiteral("segitseg"));
   help->menuAction()->setObjectName(QStringLiteral("segitseg"));

@@ -1,0 +1,39 @@
+// The motion-cycle diagram, painted on any QPainter: the window's widget, the
+// print preview, the printer and the PDF all call the one function below.
+// Motor speed above, motor torque below, on one time axis; the motor's peak
+// and rated torque and the cycle's average as lines across the torque plot;
+// the cycle time marked; under the plot, every marked quantity with its words.
+#pragma once
+
+#include <QColor>
+#include <QPalette>
+#include <QRectF>
+#include <QString>
+
+#include "presentation/cycle/cycle_data.h"
+
+class QPainter;
+
+namespace vorbento {
+
+struct CycleStyle {
+  QColor background, ink, quiet, grid;
+  QColor speed, torque, torque_fill;
+  QColor peak, rated, average;
+  QColor problem_tint, stale_tint;
+  QString family;
+  double points = 8;  // the labels' size; subscripts are three quarters of it
+};
+
+// The window's diagram in the desktop's colours, light or dark.
+CycleStyle cycle_style(const QPalette& palette);
+// On paper: dark ink on white whatever the desktop.
+CycleStyle printed_cycle_style();
+
+// Paints the diagram into `target` (the painter's own coordinates) and
+// nowhere else. Lengths are in points and millimetres, converted with the
+// device's logical resolution and the painter's scale, so a widget, a
+// preview and a 1200-dpi PDF show the same picture.
+void paint_cycle(QPainter& painter, const QRectF& target, const CycleData& data, const CycleStyle& style);
+
+}  // namespace vorbento

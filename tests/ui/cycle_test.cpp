@@ -1,0 +1,173 @@
+// The motion-cycle diagram's window: made on first use, following every
+// keystroke, marked quantities named under the plot, copied as a picture,
+// closed with the main window.
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTableWidget>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+#include <QPainter>
+
+#include "offscreen_test_main.h"
+#include "presentation/cycle/cycle_painter.h"
+#include "shown_window.h"
+#include "ui/cycle/cycle_plot.h"
+#include "ui/cycle/cycle_table_view.h"
+#include "ui/cycle/cycle_window.h"
+#include "ui/window/main_window.h"
+
+using namespace vorbento;
+
+class CycleTest : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<MainWindow> window_;
+
+  QAction* entry() const { return window_->findChild<QAction*>(QStringLiteral("mozgasciklus")); }
+  CycleWindow* cycle() const { return window_->findChild<CycleWindow*>(); }
+  QString shown(Field f) const { return QString::fromStdString(window_->calculator().text(f)); }
+  void type_into(Field f, const QString& text) {
+    QLineEdit* edit = window_->field(f);
+    edit->setFocus(Qt::OtherFocusReason);
+    edit->selectAll();
+    QTest::keyClicks(edit, text);
+  }
+
+ private slots:
+  void init() {
+    window_ = test::shown_window();
+    QVERIFY(window_);
+  }
+  void cleanup() { window_.reset(); }
+
+  void opens_from_its_menu_and_closes_with_the_main_window() {
+    // Nothing of it exists until it is asked for: start-up stays as it was.
+    QVERIFY(!cycle());
+    auto* view = window_->findChild<QMenu*>(QStringLiteral("nezet"));
+    QVERIFY(view);
+    QCOMPARE(view->title(), QStringLiteral("&Nézet"));
+    QVERIFY(entry() && entry()->isCheckable() && !entry()->shortcut().isEmpty());
+    QTest::keySequence(window_.get(), entry()->shortcut());
+    QVERIFY(cycle() && cycle()->isVisible());
+    QVERIFY(entry()->isChecked());
+    QCOMPARE(cycle()->windowTitle(), QStringLiteral("Mozgásciklus – Névtelen"));
+    QVERIFY(cycle()->isWindow());
+    QVERIFY(!cycle()->isModal());
+    // Its shortcut closes it from its own window too; closed by its own button, the entry follows.
+    QTest::keySequence(cycle(), entry()->shortcut());
+    QVERIFY(!cycle()->isVisible());
+    entry()->trigger();
+    cycle()->close();
+    QVERIFY(!entry()->isChecked());
+    entry()->trigger();
+    QVERIFY(cycle()->isVisible());
+    window_->close();
+    QVERIFY(!cycle()->isVisible());
+  }
+
+  void follows_every_keystroke_and_names_marked_inputs() {
+    entry()->trigger();
+    auto* table = cycle()->table();
+    const QString before = table->item(0, 3)->text();
+    type_into(Field::m, QStringLiteral("45"));
+    // The torque rows follow at once, each the result's text as the output page shows it.
+    QVERIFY(table->item(0, 3)->text() != before);
+    QCOMPARE(table->item(0, 3)->text(), QStringLiteral("M_gyG1 = ") + shown(Field::mgyg1));
+    QCOMPARE(table->item(3, 3)->text(), QStringLiteral("M_gyG0 = ") + shown(Field::mgyg0));
+    QCOMPARE(table->item(5, 3)->text(), QStringLiteral("−M_lG0, ahol M_lG0 = ") + shown(Field::mlg0));
+    QCOMPARE(table->item(8, 3)->text(), QStringLiteral("M_átlag = ") + shown(Field::matlag));
+
+    // A bad cycle time: on its tint in the table, named under the plot with its tooltip's words.
+    type_into(Field::tc, QStringLiteral("-1"));
+    const QString words = window_->field(Field::tc)->toolTip();
+    QVERIFY(!words.isEmpty());
+    QCOMPARE(table->item(9, 1)->toolTip(), words);
+    const auto& notes = cycle()->data().notes;
+    const auto note = std::find_if(notes.begin(), notes.end(),
+                                   [](const CycleNote& n) { return n.symbol == QStringLiteral("t_c"); });
+    QVERIFY(note != notes.end());
+    QVERIFY(note->words.startsWith(words));
+    // Put right, the note goes.
+    type_into(Field::tc, QStringLiteral("3.5"));
+    QVERIFY(std::none_of(cycle()->data().notes.begin(), cycle()->data().notes.end(),
+                         [](const CycleNote& n) { return n.symbol == QStringLiteral("t_c"); }));
+
+    // Edits while it is closed show when it opens again.
+    cycle()->close();
+    type_into(Field::m, QStringLiteral("60"));
+    entry()->trigger();
+    QCOMPARE(table->item(0, 3)->text(), QStringLiteral("M_gyG1 = ") + shown(Field::mgyg1));
+  }
+
+  // The painter stays inside its target on a screen-sized image and on one
+  // of a 300-dpi page, with many notes under the plot: the report places
+  // other blocks right around it.
+  void paints_inside_its_target_at_any_resolution() {
+    type_into(Field::m, QStringLiteral("30kg"));
+    type_into(Field::tg1, QStringLiteral("x"));
+    const CycleData data = cycle_data(window_->calculator());
+    QVERIFY(data.notes.size() >= 5);
+    for (const int dpi : {96, 300}) {
+      const qreal scale = dpi / 96.0;
+      QImage image((QSizeF(900, 700) * scale).toSize(), QImage::Format_ARGB32_Premultiplied);
+      image.setDotsPerMeterX(qRound(dpi / 0.0254));
+      image.setDotsPerMeterY(qRound(dpi / 0.0254));
+      const QColor outside(1, 2, 3);
+      image.fill(outside);
+      const QRect target = QRectF(QPointF(40, 30) * scale, QSizeF(800, 600) * scale).toRect();
+      {
+        QPainter p(&image);
+        paint_cycle(p, target, data, printed_cycle_style());
+      }
+      int stray = 0;
+      for (int y = 0; y < image.height(); y += 2)
+        for (int x = 0; x < image.width(); x += 2)
+          if (!target.contains(x, y) && image.pixelColor(x, y) != outside) ++stray;
+      QCOMPARE(stray, 0);
+      // The bottom note is drawn: the last rows of the target are not all blank.
+      bool inked = false;
+      for (int y = target.bottom() - static_cast<int>(40 * scale); y <= target.bottom() && !inked; ++y)
+        for (int x = target.left(); x < target.left() + static_cast<int>(300 * scale) && !inked; ++x)
+          inked = image.pixelColor(x, y) != QColor(Qt::white);
+      QVERIFY2(inked, qPrintable(QString::number(dpi)));
+    }
+  }
+
+  void the_plot_is_described_and_copied_as_a_picture() {
+    entry()->trigger();
+    CyclePlot* plot = cycle()->plot();
+    QVERIFY(!plot->accessibleName().isEmpty());
+    QVERIFY(plot->accessibleDescription().endsWith(QLatin1Char('.')));
+    QApplication::clipboard()->clear();
+    QVERIFY(QTest::qWaitForWindowExposed(cycle()));
+    // The right click's menu, its one entry chosen as a user would.
+    QTimer::singleShot(0, this, [] {
+      auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+      QVERIFY(menu);
+      QCOMPARE(menu->actions().size(), 1);
+      QCOMPARE(menu->actions().front()->text(), QStringLiteral("Diagram másolása"));
+      menu->actions().front()->trigger();
+      menu->close();
+    });
+    QContextMenuEvent click(QContextMenuEvent::Mouse, plot->rect().center(), plot->mapToGlobal(plot->rect().center()));
+    QApplication::sendEvent(plot, &click);
+    const QImage copied = QApplication::clipboard()->image();
+    QVERIFY(!copied.isNull());
+    QCOMPARE(copied.size(), (QSizeF(plot->size()) * plot->devicePixelRatioF()).toSize());
+    // The diagram, not an empty ground: a good share of the pixels is drawn.
+    int drawn = 0;
+    for (int y = 0; y < copied.height(); y += 3)
+      for (int x = 0; x < copied.width(); x += 3) drawn += copied.pixel(x, y) != copied.pixel(0, 0);
+    QVERIFY2(drawn * 9 > copied.width() * copied.height() / 50, qPrintable(QString::number(drawn)));
+  }
+};
+
+VORBENTO_OFFSCREEN_TEST_MAIN(CycleTest)
+#include "cycle_test.moc"

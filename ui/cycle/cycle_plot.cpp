@@ -1,0 +1,74 @@
+#include "ui/cycle/cycle_plot.h"
+
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QImage>
+#include <QMenu>
+#include <QPainter>
+
+#include "presentation/cycle/cycle_painter.h"
+
+namespace vorbento {
+
+CyclePlot::CyclePlot(QWidget* parent) : QWidget(parent) {
+  setObjectName(QStringLiteral("cycle_plot"));
+  setAccessibleName(QStringLiteral("Mozgásciklus-diagram"));
+  setAccessibleDescription(QStringLiteral(
+      "A motor fordulatszáma és nyomatéka egy mozgásciklus alatt, a motor névleges és maximális nyomatékával; "
+      "ugyanezek a számok a diagram alatti táblázatban."));
+  setMinimumSize(480, 330);
+  setContextMenuPolicy(Qt::DefaultContextMenu);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void CyclePlot::set_data(const CycleData* data) {
+  data_ = data;
+  update();
+}
+
+QRectF CyclePlot::target() const { return QRectF(rect()).adjusted(8, 6, -8, -6); }
+
+void CyclePlot::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  if (!style_) style_ = cycle_style(palette());
+  // The margins around the target; paint_cycle fills the target itself.
+  const QRegion margins = QRegion(rect()) - QRegion(target().toAlignedRect().adjusted(1, 1, -1, -1));
+  for (const QRect& r : margins) p.fillRect(r, style_->background);
+  if (data_) paint_cycle(p, target(), *data_, *style_);
+  else p.fillRect(target(), style_->background);
+}
+
+QImage CyclePlot::picture() const {
+  const qreal ratio = devicePixelRatioF();
+  QImage image((QSizeF(size()) * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
+  image.setDevicePixelRatio(ratio);
+  // The screen's 96 dpi, whatever a bare image would claim: the same lengths as on screen.
+  image.setDotsPerMeterX(qRound(logicalDpiX() / 0.0254));
+  image.setDotsPerMeterY(qRound(logicalDpiY() / 0.0254));
+  const CycleStyle style = cycle_style(palette());
+  image.fill(style.background);
+  if (data_) {
+    QPainter p(&image);
+    paint_cycle(p, target(), *data_, style);
+  }
+  return image;
+}
+
+void CyclePlot::copy_to_clipboard() const { QGuiApplication::clipboard()->setImage(picture()); }
+
+void CyclePlot::changeEvent(QEvent* event) {
+  // A new desktop palette (light to dark) gives new colours.
+  if (event->type() == QEvent::PaletteChange || event->type() == QEvent::StyleChange) style_.reset();
+  QWidget::changeEvent(event);
+}
+
+void CyclePlot::contextMenuEvent(QContextMenuEvent* event) {
+  QMenu menu(this);
+  QAction* copy = menu.addAction(QStringLiteral("Diagram másolása"));
+  copy->setObjectName(QStringLiteral("diagram_masolasa"));
+  connect(copy, &QAction::triggered, this, &CyclePlot::copy_to_clipboard);
+  menu.exec(event->globalPos());
+}
+
+}  // namespace vorbento

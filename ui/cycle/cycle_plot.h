@@ -1,0 +1,35 @@
+// The diagram on screen: the shared painter in the window's colours, and a
+// right click that copies it as a picture.
+#pragma once
+
+#include <QWidget>
+
+#include <optional>
+
+#include "presentation/cycle/cycle_data.h"
+#include "presentation/cycle/cycle_painter.h"
+
+namespace vorbento {
+
+class CyclePlot : public QWidget {
+ public:
+  explicit CyclePlot(QWidget* parent = nullptr);
+
+  void set_data(const CycleData* data);  // not owned; repaints
+  bool has_data() const { return data_ != nullptr; }
+  // The diagram as a picture at the screen's pixel ratio, as "Diagram másolása" copies it.
+  QImage picture() const;
+  void copy_to_clipboard() const;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
+  void changeEvent(QEvent* event) override;
+
+ private:
+  QRectF target() const;
+  const CycleData* data_ = nullptr;
+  mutable std::optional<CycleStyle> style_;  // the palette's colours, worked out at the first paint
+};
+
+}  // namespace vorbento

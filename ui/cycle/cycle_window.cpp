@@ -1,0 +1,73 @@
+#include "ui/cycle/cycle_window.h"
+
+#include <QEvent>
+#include <QHeaderView>
+#include <QSplitter>
+#include <QVBoxLayout>
+
+#include "presentation/look/fonts.h"
+#include "ui/cycle/cycle_plot.h"
+#include "ui/cycle/cycle_table_view.h"
+
+namespace vorbento {
+
+CycleWindow::CycleWindow(FieldStore& store, QWidget* owner) : QWidget(owner, Qt::Window), store_(store) {
+  setObjectName(QStringLiteral("cycle_window"));
+  setFont(vorbento_font());
+  auto* split = new QSplitter(Qt::Vertical, this);
+  plot_ = new CyclePlot(split);
+  table_ = new CycleTableView(split);
+  split->setStretchFactor(0, 1);
+  split->setStretchFactor(1, 0);
+  split->setChildrenCollapsible(false);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(split);
+  refresh();
+  // Room for every row of the table; the plot takes what the window has beyond it.
+  const int table_height = table_->horizontalHeader()->height() + table_->rowCount() * table_->rowHeight(0) +
+                           2 * table_->frameWidth() + 2;
+  resize(900, 600 + table_height);
+  split->setSizes({600, table_height});
+  store_.add_observer(this);
+  // The main window hides only once its close went through (a cancelled
+  // question about unsaved changes keeps both open); minimising it hides it
+  // spontaneously and leaves the diagram open.
+  if (owner) owner->installEventFilter(this);
+}
+
+CycleWindow::~CycleWindow() { store_.remove_observer(this); }
+
+void CycleWindow::set_document_name(const QString& name) {
+  setWindowTitle(QStringLiteral("Mozgásciklus – ") + name);
+}
+
+bool CycleWindow::eventFilter(QObject* target, QEvent* event) {
+  if (target == parent() && event->type() == QEvent::Hide && !event->spontaneous()) close();
+  return QWidget::eventFilter(target, event);
+}
+
+void CycleWindow::showEvent(QShowEvent* event) {
+  if (behind_) refresh();
+  QWidget::showEvent(event);
+}
+
+void CycleWindow::recalculated() {
+  if (isVisible()) refresh();
+  else behind_ = true;
+}
+
+void CycleWindow::refresh() {
+  behind_ = false;
+  CycleData now = cycle_data(store_);
+  // A keystroke that leaves every text and mark the diagram shows as it was
+  // (an input the cycle does not depend on, a change below the figures'
+  // last digit) costs no repaint.
+  if (now == data_ && plot_->has_data()) return;
+  data_ = std::move(now);
+  ++refreshes_;
+  table_->show_data(data_);
+  plot_->set_data(&data_);
+}
+
+}  // namespace vorbento
