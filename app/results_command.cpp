@@ -13,18 +13,11 @@ namespace vorbento {
 
 namespace {
 
-// A file name holding a tab or a line break would shift the row's columns.
-QString cell(QString text) {
-  text.replace(QLatin1Char('\t'), QLatin1Char(' '));
-  text.replace(QLatin1Char('\n'), QLatin1Char(' '));
-  return text;
-}
-
 // The copied table of one design, its header line left out, each row led by
 // the file and the field's name.
 void append_design(QByteArray& out, const QString& file, const FieldStore& store) {
   const QString table = rows_as_tab_separated(field_rows(store));
-  const QByteArray lead = cell(file).toUtf8() + '\t';
+  const QByteArray lead = tab_cell(file).toUtf8() + '\t';
   qsizetype start = table.indexOf(QLatin1Char('\n')) + 1;
   for (std::size_t n = 0; n < kFieldCount; ++n) {
     const qsizetype end = table.indexOf(QLatin1Char('\n'), start);

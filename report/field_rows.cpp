@@ -13,14 +13,13 @@
 
 namespace vorbento {
 
-namespace {
-
-// A text pasted into a field may hold a tab; in a cell it would start a new column.
-QString cell(QString text) {
+QString tab_cell(QString text) {
   text.replace(QLatin1Char('\t'), QLatin1Char(' '));
   text.replace(QLatin1Char('\n'), QLatin1Char(' '));
   return text;
 }
+
+namespace {
 
 QString html_symbol(const QString& symbol) {
   const qsizetype bar = symbol.indexOf(QLatin1Char('_'));
@@ -96,8 +95,8 @@ QString rows_as_tab_separated(const std::vector<FieldRow>& rows) {
   QStringList lines;
   lines << QStringList(field_row_titles().begin(), field_row_titles().end()).join(QLatin1Char('\t'));
   for (const FieldRow& r : rows) {
-    QStringList cells{cell(r.symbol), cell(r.value), cell(r.unit), cell(r.description)};
-    if (!r.mark.isEmpty()) cells << cell(r.mark);
+    QStringList cells{tab_cell(r.symbol), tab_cell(r.value), tab_cell(r.unit), tab_cell(r.description)};
+    if (!r.mark.isEmpty()) cells << tab_cell(r.mark);
     lines << cells.join(QLatin1Char('\t'));
   }
   return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');

@@ -24,6 +24,10 @@ struct FieldRow {
 std::vector<FieldRow> field_rows(const FieldStore& store);
 FieldRow field_row(const FieldStore& store, Field f);
 
+// A text as one cell of a tab-separated line: a tab or a line break (a text
+// pasted into a field may hold one) would start a new column or row.
+QString tab_cell(QString text);
+
 // The column titles of the copied table.
 const std::vector<QString>& field_row_titles();
 

@@ -24,10 +24,7 @@ void add_cycle(ReportFlow& flow, const QPaintDevice& device, const FieldStore& s
 
   flow.add({34,
             [left, right](QPainter& p, qreal top) {
-              p.setFont(report_font(12, true));
-              p.setPen(Qt::black);
-              p.drawText(QRectF(left, top + 4, right - left, 22), Qt::AlignLeft | Qt::AlignVCenter,
-                         QStringLiteral("Mozgásciklus"));
+              draw_section_title(p, left, right - left, top, QStringLiteral("Mozgásciklus"));
             },
             true, true});
 

@@ -29,6 +29,12 @@ QFont report_font(double points, bool bold, bool italic) {
   return font;
 }
 
+void draw_section_title(QPainter& painter, qreal left, qreal width, qreal top, const QString& title) {
+  painter.setFont(report_font(12, true));
+  painter.setPen(Qt::black);
+  painter.drawText(QRectF(left, top + 4, width, 22), Qt::AlignLeft | Qt::AlignVCenter, title);
+}
+
 qreal draw_symbol(QPainter& painter, QPointF at, const QString& symbol, const QFont& font) {
   const qsizetype bar = symbol.indexOf(QLatin1Char('_'));
   const QString base = bar < 0 ? symbol : symbol.left(bar);

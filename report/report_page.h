@@ -29,6 +29,10 @@ QFont report_font(double points, bool bold = false, bool italic = false);
 // baseline's left end at `at`; returns its width.
 qreal draw_symbol(QPainter& painter, QPointF at, const QString& symbol, const QFont& font);
 
+// A section's title ("Kimenő adatok", "Mozgásciklus", …) in the report's
+// heading size, on a line 22 high, `top + 4` below the block's top.
+void draw_section_title(QPainter& painter, qreal left, qreal width, qreal top, const QString& title);
+
 struct Block {
   qreal height = 0;
   std::function<void(QPainter&, qreal top)> paint;

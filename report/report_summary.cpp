@@ -206,10 +206,7 @@ void add_design_summary(ReportFlow& flow, const QPaintDevice& device, std::span<
   const qreal left = flow.left(), right = flow.right();
   flow.add({40,
             [left, right](QPainter& p, qreal top) {
-              p.setFont(report_font(12, true));
-              p.setPen(Qt::black);
-              p.drawText(QRectF(left, top + 4, right - left, 22), Qt::AlignLeft | Qt::AlignVCenter,
-                         QStringLiteral("Tengelyek összesítése"));
+              draw_section_title(p, left, right - left, top, QStringLiteral("Tengelyek összesítése"));
             },
             true, true});
   const std::shared_ptr<Sheet> s = measure(device, designs, right - left);

@@ -158,8 +158,7 @@ void paint_row(QPainter& p, const Style& s, const Row& row, qreal top) {
 void add_section(ReportFlow& flow, const Columns& c, const QString& title) {
   flow.add({46,
             [c, title](QPainter& p, qreal top) {
-              p.setFont(report_font(12, true));
-              p.drawText(QRectF(c.symbol, top + 4, c.right - c.symbol, 22), Qt::AlignLeft | Qt::AlignVCenter, title);
+              draw_section_title(p, c.symbol, c.right - c.symbol, top, title);
               p.setFont(report_font(8.25));
               p.setPen(kQuietInk);
               auto head = [&](qreal x, qreal w, const QString& t) {
