@@ -67,8 +67,11 @@ TabControl::TabControl(QSize size, int strip_height, QWidget* parent)
   add_key(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), -1);
   add_key(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), -1);
   add_key(QKeySequence(Qt::CTRL | Qt::Key_PageUp), -1);
-  connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { remember_focus(now); });
+  focus_follower_ =
+      connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { remember_focus(now); });
 }
+
+TabControl::~TabControl() { disconnect(focus_follower_); }
 
 QWidget* TabControl::add_page(const QString& caption, PageFill fill) {
   auto* page = new QWidget(this);

@@ -30,6 +30,7 @@ class TabControl : public QWidget {
   Q_OBJECT
  public:
   TabControl(QSize size, int strip_height, QWidget* parent);
+  ~TabControl() override;
 
   using PageFill = std::function<void(QWidget* page)>;
 
@@ -64,6 +65,9 @@ class TabControl : public QWidget {
   void remember_focus(QWidget* now);
 
   int strip_height_;
+  // Cut before the pages go: their teardown moves the focus, and by then this
+  // is no longer a TabControl to remember it.
+  QMetaObject::Connection focus_follower_;
   TabStrip* strip_;
   std::vector<QWidget*> pages_;
   mutable std::vector<PageFill> fills_;  // emptied once a page is built
