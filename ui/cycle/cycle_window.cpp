@@ -1,5 +1,7 @@
 #include "ui/cycle/cycle_window.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QEvent>
 #include <QHeaderView>
 #include <QSplitter>
@@ -11,7 +13,20 @@
 
 namespace vorbento {
 
+namespace {
+
+// A screen reader announces the diagram as a window by its title: Qt would
+// describe a plain top-level widget as a nameless pane (a filler).
+QAccessibleInterface* window_factory(const QString& key, QObject* object) {
+  if (key != QLatin1String(CycleWindow::staticMetaObject.className())) return nullptr;
+  return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+}
+
+}  // namespace
+
 CycleWindow::CycleWindow(FieldStore& store, QWidget* owner) : QWidget(owner, Qt::Window), store_(store) {
+  static const bool accessible = (QAccessible::installFactory(window_factory), true);
+  (void)accessible;
   setObjectName(QStringLiteral("cycle_window"));
   setFont(vorbento_font());
   auto* split = new QSplitter(Qt::Vertical, this);
