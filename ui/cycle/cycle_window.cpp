@@ -4,8 +4,11 @@
 #include <QAccessibleWidget>
 #include <QEvent>
 #include <QHeaderView>
+#include <QScreen>
 #include <QSplitter>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 #include "presentation/look/fonts.h"
 #include "ui/cycle/cycle_plot.h"
@@ -42,8 +45,12 @@ CycleWindow::CycleWindow(FieldStore& store, QWidget* owner) : QWidget(owner, Qt:
   // Room for every row of the table; the plot takes what the window has beyond it.
   const int table_height = table_->horizontalHeader()->height() + table_->rowCount() * table_->rowHeight(0) +
                            2 * table_->frameWidth() + 2;
-  resize(900, 600 + table_height);
-  split->setSizes({600, table_height});
+  // On a small or scaled screen (1366×768 at 125 %) the window fits the
+  // available area; the table then scrolls and the plot keeps its least size.
+  const QRect room = (owner ? owner->screen() : screen())->availableGeometry();
+  const int height = std::min(600 + table_height, room.height() * 9 / 10);
+  resize(std::min(900, room.width() * 9 / 10), height);
+  split->setSizes({std::max(plot_->minimumHeight(), height - table_height), table_height});
   store_.add_observer(this);
   // The main window hides only once its close went through (a cancelled
   // question about unsaved changes keeps both open); minimising it hides it
