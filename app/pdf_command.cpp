@@ -28,7 +28,7 @@ int run_pdf_command(int argc, char* argv[], const CommandLine& command) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication app(argc, argv);
   const QDateTime now = QDateTime::currentDateTime();
-  QString message;
+  QString message;  // why the PDF could not be written
   if (command.files.size() <= 1) {
     const Calculator start;
     const FieldStore& store = calculators.empty() ? start : *calculators.front();
@@ -40,7 +40,7 @@ int run_pdf_command(int argc, char* argv[], const CommandLine& command) {
     message = write_reports_pdf(command.pdf, designs, now);
   }
   if (!message.isEmpty()) {
-    say(message);
+    say(QStringLiteral("A PDF nem írható. ") + message);
     return 1;
   }
   return 0;

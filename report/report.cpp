@@ -37,7 +37,7 @@ std::optional<QSizeF> begin_page_painting(QPainter& painter, QPagedPaintDevice& 
 QString write_pdf(const QString& path, const QString& title, const std::function<bool(QPagedPaintDevice&)>& paint) {
   QSaveFile file(path);
   const auto failed = [&] {
-    return QStringLiteral("A PDF nem írható. %1").arg(save_failure_reason(path, file.error(), file.errorString()));
+    return save_failure_reason(path, file.error(), file.errorString());
   };
   if (!file.open(QIODevice::WriteOnly)) return failed();
   {
@@ -48,7 +48,7 @@ QString write_pdf(const QString& path, const QString& title, const std::function
     use_report_page(writer);
     if (!paint(writer)) {
       file.cancelWriting();
-      return QStringLiteral("A PDF nem írható. Az írás nem sikerült.");
+      return QStringLiteral("Az írás nem sikerült.");
     }
   }
   if (!file.commit()) return failed();

@@ -35,7 +35,7 @@ inline QString report_title(const QString& document_name) { return QStringLitera
 inline const QString kReportCreator = QStringLiteral("Vorbento V 0.2");
 
 // Writes the report as a PDF file, replacing the file only once it is whole.
-// Returns the Hungarian message of a failure, empty on success.
+// Returns why it could not, in Hungarian ("Nincs írási jog ebben a mappában: …"), empty on success.
 QString write_report_pdf(const QString& path, const FieldStore& store, const ReportHeader& header);
 // The same for several designs (paint_reports).
 QString write_reports_pdf(const QString& path, std::span<const ReportedDesign> designs, const QDateTime& printed);

@@ -52,12 +52,8 @@ void export_report_pdf(QWidget* parent, const FieldStore& store, const SharedDes
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
   const QString path = dialog.selectedFiles().front();
   remember_folder(path);
-  QString message = write_report_pdf(path, store, header_now(design));
-  if (message.isEmpty()) return;
-  // The report's writer opens its message with what the sentence says already.
-  const QString said = QStringLiteral("A PDF nem írható. ");
-  if (message.startsWith(said)) message.remove(0, said.size());
-  show_failure_box(parent, write_failure_sentence(path), message);
+  const QString reason = write_report_pdf(path, store, header_now(design));
+  if (!reason.isEmpty()) show_failure_box(parent, write_failure_sentence(path), reason);
 }
 
 }  // namespace vorbento
