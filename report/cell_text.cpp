@@ -6,6 +6,7 @@
 #include <QRegularExpression>
 #include <QTextCharFormat>
 
+#include <algorithm>
 #include <memory>
 
 #include "core/number_text.h"
@@ -127,6 +128,31 @@ void draw_cell(QPainter& painter, const CellText& cell, const QFont& font, QPoin
   }
   layout->endLayout();
   layout->draw(&painter, at);
+}
+
+ValueCell fit_value(const QString& text, const QFont& font, const QPaintDevice& device, qreal width, qreal point) {
+  const QFontMetricsF m(font, &device);
+  const qsizetype anchor = decimal_anchor(text);
+  if (anchor >= 0) {
+    const qreal indent = point - m.horizontalAdvance(text.left(anchor));
+    if (indent >= 0 && indent + m.horizontalAdvance(text) <= width) return {{text, {}, 1, m.lineSpacing(), false}, indent};
+  }
+  return {fit_cell(text, font, device, width, kValueLines), 0};
+}
+
+qreal common_decimal_point(const std::vector<QString>& texts, const QFontMetricsF& upright,
+                           const QFontMetricsF& italic, qreal width) {
+  qreal whole = 0, decimals = 0;
+  for (const QString& text : texts) {
+    const qsizetype anchor = decimal_anchor(text);
+    if (anchor < 0) continue;
+    const qreal w = std::max(upright.horizontalAdvance(text.left(anchor)), italic.horizontalAdvance(text.left(anchor)));
+    const qreal d = std::max(upright.horizontalAdvance(text.mid(anchor)), italic.horizontalAdvance(text.mid(anchor)));
+    if (w + d > width) continue;
+    whole = std::max(whole, w);
+    decimals = std::max(decimals, d);
+  }
+  return std::min(whole, width - decimals);
 }
 
 qsizetype decimal_anchor(const QString& text) {

@@ -5,9 +5,12 @@
 #pragma once
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QList>
 #include <QString>
 #include <QTextLayout>
+
+#include <vector>
 
 class QPaintDevice;
 class QPainter;
@@ -29,6 +32,24 @@ CellText fit_cell(const QString& text, const QFont& font, const QPaintDevice& de
 
 // Draws a fitted text with its top-left corner at `at`, in the width it was fitted to.
 void draw_cell(QPainter& painter, const CellText& cell, const QFont& font, QPointF at, qreal width);
+
+// How many lines a value may take before it is cut: a typed text can be of
+// any length, the page is not.
+constexpr int kValueLines = 4;
+
+// A value as drawn: on the column's common decimal point where it fits there
+// on one line, else from the left, wrapped and cut after kValueLines.
+struct ValueCell {
+  CellText cell;
+  qreal indent = 0;  // from the column's left edge
+};
+ValueCell fit_value(const QString& text, const QFont& font, const QPaintDevice& device, qreal width, qreal point);
+
+// The common decimal point of a column `width` wide: right of the widest
+// whole part of the numbers that fit it, as long as the widest decimals still
+// fit after it. Measured upright and italic (a stale result), so room for both.
+qreal common_decimal_point(const std::vector<QString>& texts, const QFontMetricsF& upright,
+                           const QFontMetricsF& italic, qreal width);
 
 // Where a number's decimal point stands in its text: the index of the point
 // or comma, or where it would stand (after the last digit before an

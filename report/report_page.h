@@ -4,6 +4,7 @@
 // starts the next one. Every page carries the header and its page number.
 #pragma once
 
+#include <QColor>
 #include <QDateTime>
 #include <QFont>
 #include <QPainter>
@@ -21,6 +22,9 @@ struct ReportHeader {
   QDateTime printed;
   bool modified = false;  // the window's figures differ from the file's
 };
+
+// The ink of column heads, rules and the ratings beside the torques.
+inline const QColor kQuietInk(90, 90, 90);
 
 // The window's typeface at a size in points, bold or italic if asked.
 QFont report_font(double points, bool bold = false, bool italic = false);

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "presentation/marks/mark_style.h"
+#include "report/cell_text.h"
 #include "report/field_rows.h"
 #include "report/report_groups.h"
 
@@ -24,7 +25,6 @@ constexpr std::array<Field, 23> kSummaryFields{
 constexpr qreal kPad = 2.5;      // above a row's text
 constexpr qreal kDrop = 3;       // below it, more: a symbol's subscript hangs low
 constexpr qreal kGap = 10;       // between two designs' columns
-const QColor kQuietInk(90, 90, 90);
 
 struct Cell {
   QString text;
@@ -32,6 +32,7 @@ struct Cell {
   bool marked = false;
   QString words;
   int note = 0;  // 1.. in the notes under the table
+  ValueCell fitted;  // on the common decimal point, or wrapped and cut
 };
 
 struct Sheet {
@@ -50,10 +51,6 @@ struct Sheet {
 
   qreal text_width() const { return column_width - kGap - note_room; }
   const QFontMetricsF& metrics_of(const Cell& c) const { return c.stale ? italic_metrics : metrics; }
-  qreal text_height(const Cell& c) const {
-    return std::max(metrics.lineSpacing(),
-                    metrics_of(c).boundingRect(QRectF(0, 0, text_width(), 1e5), Qt::TextWrapAnywhere, c.text).height());
-  }
 };
 
 // Where a group of the output page ends, a darker rule; the ratings follow the inertias.
@@ -73,8 +70,10 @@ std::shared_ptr<Sheet> measure(const QPaintDevice& device, std::span<const Repor
     s->symbol_width = std::max(s->symbol_width, s->metrics.horizontalAdvance(r.symbol) - (bar < 0 ? 0 : 4));
     s->unit_width = std::max(s->unit_width, s->metrics.horizontalAdvance(r.unit));
   }
-  s->symbol_width += 14;
-  s->unit_width += 14;
+  // The column heads, in their smaller font, need their room too.
+  const QFontMetricsF head_metrics(s->head, &device);
+  s->symbol_width = std::max(s->symbol_width, head_metrics.horizontalAdvance(field_row_titles()[0])) + 14;
+  s->unit_width = std::max(s->unit_width, head_metrics.horizontalAdvance(field_row_titles()[2])) + 14;
   qreal value_width = 0, head_width = 0;
   int distinct = 0;
   std::vector<QString> seen;
@@ -84,7 +83,7 @@ std::shared_ptr<Sheet> measure(const QPaintDevice& device, std::span<const Repor
     std::vector<Cell>& column = s->cells.emplace_back();
     for (Field f : kSummaryFields) {
       const FieldRow r = field_row(*d.store, f);
-      Cell c{r.value, d.store->mark(f) == Problem::none && !r.mark.isEmpty(), !r.mark.isEmpty(), r.mark, 0};
+      Cell c{r.value, d.store->mark(f) == Problem::none && !r.mark.isEmpty(), !r.mark.isEmpty(), r.mark, 0, {}};
       value_width = std::max(value_width, s->metrics_of(c).horizontalAdvance(c.text));
       if (c.marked && std::find(seen.begin(), seen.end(), c.words) == seen.end()) {
         seen.push_back(c.words);
@@ -101,42 +100,35 @@ std::shared_ptr<Sheet> measure(const QPaintDevice& device, std::span<const Repor
   const qreal figures = value_width + 2 + s->note_room + kGap;
   s->per_table = std::clamp<std::size_t>(static_cast<std::size_t>(room / figures), 1, designs.size());
   s->column_width = std::min(std::max(figures, head_width + kGap), room / static_cast<qreal>(s->per_table));
+  // Every figure on one decimal point, as in the designs' own tables; a text
+  // typed into M_m of any length is cut, so no row outgrows the page.
+  std::vector<QString> texts;
+  for (const std::vector<Cell>& column : s->cells)
+    for (const Cell& c : column) texts.push_back(c.text);
+  const qreal point = common_decimal_point(texts, s->metrics, s->italic_metrics, s->text_width());
+  for (std::vector<Cell>& column : s->cells)
+    for (Cell& c : column) c.fitted = fit_value(c.text, c.stale ? s->italic : s->body, device, s->text_width(), point);
   return s;
 }
 
 void add_table(ReportFlow& flow, const std::shared_ptr<Sheet>& s, std::size_t first, std::size_t count) {
-  // Notes are numbered in reading order: row by row, left to right.
-  std::vector<qreal> heights;
-  for (std::size_t r = 0; r < kSummaryFields.size(); ++r) {
-    qreal h = s->metrics.lineSpacing();
-    for (std::size_t d = first; d < first + count; ++d) {
-      Cell& c = s->cells[d][r];
-      h = std::max(h, s->text_height(c));
-      if (!c.marked) continue;
-      const auto known = std::find(s->notes.begin(), s->notes.end(), c.words);
-      c.note = static_cast<int>(known - s->notes.begin()) + 1;
-      if (known == s->notes.end()) s->notes.push_back(c.words);
-    }
-    heights.push_back(h + kPad + kDrop);
-  }
+  const qreal left = flow.left();
+  const qreal unit_x = left + s->symbol_width;
+  const qreal first_x = unit_x + s->unit_width;
+  const qreal right = first_x + s->column_width * static_cast<qreal>(count) - kGap;
+
   qreal head = s->metrics.lineSpacing();
   for (std::size_t d = first; d < first + count; ++d)
     head = std::max(head, s->bold_metrics
                               .boundingRect(QRectF(0, 0, s->column_width - kGap, 1e5), Qt::TextWrapAnywhere, s->names[d])
                               .height());
   head += 8;
-  qreal height = head + 12;
-  for (qreal h : heights) height += h;
-  const qreal left = flow.left();
-  flow.add({height, [s, first, count, heights, head, left](QPainter& p, qreal top) {
-              const qreal unit_x = left + s->symbol_width;
-              const qreal first_x = unit_x + s->unit_width;
-              const qreal right = first_x + s->column_width * static_cast<qreal>(count) - kGap;
+  flow.add({head, [s, first, count, head, left, unit_x, first_x, right](QPainter& p, qreal top) {
+              const std::vector<QString>& titles = field_row_titles();
               p.setFont(s->head);
               p.setPen(kQuietInk);
-              p.drawText(QRectF(left, top, s->symbol_width, head - 4), Qt::AlignLeft | Qt::AlignBottom, QStringLiteral("Jel"));
-              p.drawText(QRectF(unit_x, top, s->unit_width, head - 4), Qt::AlignLeft | Qt::AlignBottom,
-                         QStringLiteral("Egység"));
+              p.drawText(QRectF(left, top, s->symbol_width, head - 4), Qt::AlignLeft | Qt::AlignBottom, titles[0]);
+              p.drawText(QRectF(unit_x, top, s->unit_width, head - 4), Qt::AlignLeft | Qt::AlignBottom, titles[2]);
               p.setFont(s->bold);
               p.setPen(Qt::black);
               for (std::size_t d = 0; d < count; ++d)
@@ -144,8 +136,22 @@ void add_table(ReportFlow& flow, const std::shared_ptr<Sheet>& s, std::size_t fi
                            Qt::TextWrapAnywhere | Qt::AlignLeft | Qt::AlignBottom, s->names[first + d]);
               p.setPen(QPen(kQuietInk, 0.75));
               p.drawLine(QPointF(left, top + head), QPointF(right, top + head));
-              qreal y = top + head;
-              for (std::size_t r = 0; r < kSummaryFields.size(); ++r) {
+            },
+            true});
+
+  // Notes are numbered in reading order: row by row, left to right.
+  for (std::size_t r = 0; r < kSummaryFields.size(); ++r) {
+    qreal h = s->metrics.lineSpacing();
+    for (std::size_t d = first; d < first + count; ++d) {
+      Cell& c = s->cells[d][r];
+      h = std::max(h, c.fitted.cell.height);
+      if (!c.marked) continue;
+      const auto known = std::find(s->notes.begin(), s->notes.end(), c.words);
+      c.note = static_cast<int>(known - s->notes.begin()) + 1;
+      if (known == s->notes.end()) s->notes.push_back(c.words);
+    }
+    const qreal height = h + kPad + kDrop;
+    flow.add({height, [s, r, first, count, height, left, unit_x, first_x, right](QPainter& p, qreal y) {
                 const qreal base = y + kPad + s->metrics.ascent();
                 p.setPen(Qt::black);
                 draw_symbol(p, QPointF(left, base), s->rows[r].symbol, s->body);
@@ -155,26 +161,27 @@ void add_table(ReportFlow& flow, const std::shared_ptr<Sheet>& s, std::size_t fi
                   const Cell& c = s->cells[first + d][r];
                   const qreal x = first_x + s->column_width * static_cast<qreal>(d);
                   if (c.marked)
-                    p.fillRect(QRectF(x - 3, y + 1, s->column_width - kGap + 3, heights[r] - 2),
+                    p.fillRect(QRectF(x - 3, y + 1, s->column_width - kGap + 3, height - 2),
                                c.stale ? stale_tint() : problem_tint());
                   p.setPen(Qt::black);
-                  p.setFont(c.stale ? s->italic : s->body);
-                  p.drawText(QRectF(x, y + kPad, s->text_width(), heights[r]), Qt::TextWrapAnywhere | Qt::AlignLeft | Qt::AlignTop,
-                             c.text);
+                  const QFont& font = c.stale ? s->italic : s->body;
+                  draw_cell(p, c.fitted.cell, font, QPointF(x + c.fitted.indent, y + kPad),
+                            s->text_width() - c.fitted.indent);
                   if (c.note > 0) {
-                    // The note's number raised after the figure, apart from it
-                    // so that a copied figure keeps no stray digit.
-                    const qreal end = std::min(s->metrics_of(c).horizontalAdvance(c.text), s->text_width());
+                    // The note's number raised after the figure's first line,
+                    // apart from it so that a copied figure keeps no stray digit.
+                    const QString& shown = c.fitted.cell.lines == 1 ? c.fitted.cell.text : c.text;
+                    const qreal end = std::min(c.fitted.indent + s->metrics_of(c).horizontalAdvance(shown), s->text_width());
                     p.setFont(s->small);
                     p.drawText(QPointF(x + end + 3, base - s->metrics.ascent() * 0.35), QString::number(c.note));
                   }
                 }
-                y += heights[r];
                 const bool group_end = ends_group(kSummaryFields[r]);
                 p.setPen(group_end ? QPen(kQuietInk, 0.75) : QPen(QColor(200, 200, 200), 0.5));
-                p.drawLine(QPointF(left, y), QPointF(right, y));
-              }
-            }});
+                p.drawLine(QPointF(left, y + height), QPointF(right, y + height));
+              }});
+  }
+  flow.add({12, [](QPainter&, qreal) {}});
 }
 
 void add_notes(ReportFlow& flow, const std::shared_ptr<Sheet>& s) {

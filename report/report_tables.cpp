@@ -19,9 +19,7 @@ namespace {
 constexpr qreal kPad = 2.5;  // above and below a row's text
 // Between a torque and the rating under it: the torque's subscript hangs low.
 constexpr qreal kRatingGap = 4;
-// How many lines a cell may take before its text is cut: a typed text can be
-// of any length, the page is not.
-constexpr int kValueLines = 4;
+// How many lines a description or a mark's words may take before they are cut.
 constexpr int kTextLines = 6;
 // The content's height on a page, less the section's and group's titles: a
 // group taller than this is laid out row by row.
@@ -32,7 +30,6 @@ constexpr qreal kGroupOnOnePage = 800;
 // desktop.
 const QColor kProblemInk(150, 0, 0);
 const QColor kStaleInk(120, 80, 0);
-const QColor kQuietInk(90, 90, 90);
 
 struct Columns {
   qreal symbol, value, unit, description, right;
@@ -61,34 +58,19 @@ struct Style {
   qreal point = 0;
 };
 
-// A value as drawn: on the common decimal point where it fits there on one
-// line, else from the left, wrapped.
-struct Value {
-  CellText cell;
-  qreal indent = 0;  // from the value column's left edge
-};
-
-Value fit_value(const Style& s, const QString& text, bool italic) {
-  const QFont& font = italic ? s.italic : s.body;
-  const QFontMetricsF& m = italic ? s.italic_metrics : s.metrics;
-  const qsizetype anchor = decimal_anchor(text);
-  if (anchor >= 0) {
-    const qreal indent = s.point - m.horizontalAdvance(text.left(anchor));
-    if (indent >= 0 && indent + m.horizontalAdvance(text) <= s.cols.value_width())
-      return {{text, {}, 1, s.line, false}, indent};
-  }
-  return {fit_cell(text, font, s.device, s.cols.value_width(), kValueLines), 0};
+ValueCell fit_value(const Style& s, const QString& text, bool italic) {
+  return vorbento::fit_value(text, italic ? s.italic : s.body, s.device, s.cols.value_width(), s.point);
 }
 
 struct Row {
   FieldRow row;
   bool stale = false;  // the mark's words say why a result is stale, not what is wrong with it
-  Value value;
+  ValueCell value;
   CellText unit, description, mark;
   qreal height = 0;
   qreal text_height = 0;  // the row without the rating under it
   std::optional<FieldRow> rating;
-  Value rating_value;
+  ValueCell rating_value;
 };
 
 Row measure_row(const Style& s, const FieldStore& store, Field f) {
@@ -210,24 +192,11 @@ void add_group(ReportFlow& flow, const std::shared_ptr<const Style>& s, const Fi
   }
 }
 
-// The common decimal point: right of the widest whole part of the numbers
-// that fit the column, as long as the widest decimals still fit after it.
+// One decimal point for every table of the design: all numbers on one line.
 qreal decimal_point(const Style& s, const FieldStore& store) {
-  qreal whole = 0, decimals = 0;
-  for (std::size_t n = 0; n < kFieldCount; ++n) {
-    const QString text = field_row(store, field_at(n)).value;
-    const qsizetype anchor = decimal_anchor(text);
-    if (anchor < 0) continue;
-    // Italic for a stale result: a little wider, so room for both.
-    const qreal w = std::max(s.metrics.horizontalAdvance(text.left(anchor)),
-                             s.italic_metrics.horizontalAdvance(text.left(anchor)));
-    const qreal d = std::max(s.metrics.horizontalAdvance(text.mid(anchor)),
-                             s.italic_metrics.horizontalAdvance(text.mid(anchor)));
-    if (w + d > s.cols.value_width()) continue;
-    whole = std::max(whole, w);
-    decimals = std::max(decimals, d);
-  }
-  return std::min(whole, s.cols.value_width() - decimals);
+  std::vector<QString> texts;
+  for (std::size_t n = 0; n < kFieldCount; ++n) texts.push_back(field_row(store, field_at(n)).value);
+  return common_decimal_point(texts, s.metrics, s.italic_metrics, s.cols.value_width());
 }
 
 }  // namespace
