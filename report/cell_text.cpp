@@ -68,13 +68,22 @@ QString left_out(qsizetype count) {
 
 }  // namespace
 
+const QRegularExpression& symbol_subscript() {
+  static const QRegularExpression symbol(QStringLiteral(R"((?<=\p{L})_([\p{L}\p{N}]+))"));
+  return symbol;
+}
+
+bool is_number_text(const QString& text) {
+  const QByteArray utf8 = text.toUtf8();
+  return static_cast<bool>(parse_double(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size()))));
+}
+
 CellText fit_cell(const QString& text, const QFont& font, const QPaintDevice& device, qreal width, int max_lines,
                   bool symbols) {
   CellText cell;
   cell.text = text;
   if (symbols) {
-    // "M_mmax": the subscript follows the "_", to the end of the word.
-    static const QRegularExpression symbol(QStringLiteral(R"((?<=\p{L})_([\p{L}\p{N}]+))"));
+    const QRegularExpression& symbol = symbol_subscript();
     QTextCharFormat low;
     low.setVerticalAlignment(QTextCharFormat::AlignSubScript);
     for (qsizetype from = 0;;) {
@@ -156,8 +165,7 @@ qreal common_decimal_point(const std::vector<QString>& texts, const QFontMetrics
 }
 
 qsizetype decimal_anchor(const QString& text) {
-  const QByteArray utf8 = text.toUtf8();
-  if (!parse_double(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())))) return -1;
+  if (!is_number_text(text)) return -1;
   for (qsizetype k = 0; k < text.size(); ++k)
     if (text[k] == u'.' || text[k] == u',') return k;
   qsizetype end = text.size();

@@ -7,6 +7,7 @@
 #include <QFont>
 #include <QFontMetricsF>
 #include <QList>
+#include <QRegularExpression>
 #include <QString>
 #include <QTextLayout>
 
@@ -24,6 +25,12 @@ struct CellText {
   qreal height = 0;
   bool cut = false;
 };
+
+// A symbol's subscript inside a text: "M_mmax" captures "mmax".
+const QRegularExpression& symbol_subscript();
+
+// Whether a field's text is a number, read as the calculator reads it.
+bool is_number_text(const QString& text);
 
 // `symbols`: a symbol inside the text ("M_mmax") gets its subscript set low
 // and small, as the symbol column writes it.

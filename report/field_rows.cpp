@@ -3,13 +3,10 @@
 #include <QRegularExpression>
 #include <QStringList>
 
-#include <string_view>
-
-#include "core/number_text.h"
-
 #include "presentation/marks/mark_words.h"
 #include "presentation/placement/field_wording.h"
 #include "presentation/placement/layout_table.h"
+#include "report/cell_text.h"
 
 namespace vorbento {
 
@@ -36,9 +33,8 @@ QString html_text(const QString& html) {
 
 // A description with its symbols ("max. M_mmax lehet") written as the symbol column writes them.
 QString html_description(const QString& description) {
-  static const QRegularExpression symbol(QStringLiteral(R"((?<=\p{L})_([\p{L}\p{N}]+))"));
   QString html = description.toHtmlEscaped();
-  html.replace(symbol, QStringLiteral("<sub>\\1</sub>"));
+  html.replace(symbol_subscript(), QStringLiteral("<sub>\\1</sub>"));
   return html;
 }
 
@@ -48,9 +44,7 @@ QString html_description(const QString& description) {
 // (LibreOffice: sdval with the en-US language in sdnum; Excel: x:num), and
 // every other cell is marked as text, which keeps it exactly as shown.
 QString html_value(const QString& text) {
-  const QByteArray utf8 = text.toUtf8();
-  const Parsed<double> number = parse_double(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
-  if (!number) return html_text(text);
+  if (!is_number_text(text)) return html_text(text);
   // The text's own digits, exactly, with a point.
   const QString value = text.trimmed().replace(u',', u'.');
   // The decimals as shown where LibreOffice has such a format of its own.
