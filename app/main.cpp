@@ -6,11 +6,12 @@
 #include <QApplication>
 
 #include "app/command_line.h"
+#include "core/version.h"
 #include "app/pdf_command.h"
 #include "app/results_command.h"
 #include "ui/document/document_controller.h"
 #include "ui/look/app_style.h"
-#include "presentation/look/font_preload.h"
+#include "app/font_preload.h"
 #include "ui/window/main_window.h"
 
 int main(int argc, char* argv[]) {

@@ -43,7 +43,7 @@
 #include "ui/cycle/cycle_plot.h"
 #include "ui/cycle/cycle_window.h"
 #include "ui/look/app_style.h"
-#include "presentation/look/font_preload.h"
+#include "app/font_preload.h"
 #include "presentation/look/fonts.h"
 #include "ui/placement/label_layout.h"
 #include "ui/window/main_window.h"

@@ -11,6 +11,7 @@
 #include "core/field_store.h"
 #include "report/report_page.h"
 #include "report/report_summary.h"
+#include "presentation/look/program_name.h"
 
 class QPagedPaintDevice;
 
@@ -32,7 +33,7 @@ void use_report_page(QPagedPaintDevice& device);
 
 // What the PDF's metadata and a print job call the report and its maker.
 inline QString report_title(const QString& document_name) { return QStringLiteral("Vorbento – ") + document_name; }
-inline const QString kReportCreator = QStringLiteral("Vorbento V 0.2");
+inline const QString& kReportCreator = kProgramAndVersion;
 
 // Writes the report as a PDF file, replacing the file only once it is whole.
 // Returns why it could not, in Hungarian ("Nincs írási jog ebben a mappában: …"), empty on success.

@@ -4,6 +4,7 @@
 #include <QPagedPaintDevice>
 
 #include "presentation/look/fonts.h"
+#include "presentation/look/program_name.h"
 
 namespace vorbento {
 
@@ -96,7 +97,7 @@ void ReportFlow::paint_frame(QPainter& painter, const ReportHeader& header, int 
   const QFont body = report_font(9.75);
   const qreal width = right() - left();
   painter.setFont(title);
-  const QString heading = QStringLiteral("Vorbento V 0.2 – hajtásméretező");
+  const QString& heading = kProgramHeading;
   painter.drawText(QRectF(left(), kHeaderTop, width, 24), Qt::AlignLeft | Qt::AlignTop, heading);
   painter.setFont(body);
   painter.drawText(QRectF(left(), kHeaderTop, width, 18), Qt::AlignRight | Qt::AlignTop,

@@ -206,8 +206,6 @@ void add_notes(ReportFlow& flow, const std::shared_ptr<Sheet>& s) {
 
 }  // namespace
 
-std::span<const Field> summary_fields() { return kSummaryFields; }
-
 void add_design_summary(ReportFlow& flow, const QPaintDevice& device, std::span<const ReportedDesign> designs) {
   if (designs.empty()) return;
   const qreal left = flow.left(), right = flow.right();

@@ -21,10 +21,6 @@ struct ReportedDesign {
   const FieldStore* store;
 };
 
-// The rows of the summary: the 21 results in the output page's order, then
-// the motor's rated and maximum torque the notes compare them with.
-std::span<const Field> summary_fields();
-
 // The summary's title, its tables (as many as the columns need, each with the
 // symbol and unit in front) and the notes.
 void add_design_summary(ReportFlow& flow, const QPaintDevice& device, std::span<const ReportedDesign> designs);

@@ -75,8 +75,6 @@ constexpr std::array<FieldWording, kFieldCount> kWordings{{
 
 }  // namespace
 
-std::span<const FieldWording> field_wordings() { return kWordings; }
-
 const FieldWording& wording(Field f) { return kWordings[index(f)]; }
 
 }  // namespace vorbento

@@ -4,7 +4,6 @@
 // exponent set high); here it is one string.
 #pragma once
 
-#include <span>
 
 #include "core/field.h"
 
@@ -15,9 +14,6 @@ struct FieldWording {
   const char* unit;         // UTF-8 ("1/min", "kg/m³"); "" for a ratio or a coefficient
   const char* description;  // UTF-8, the description label's words without the unit
 };
-
-// In the field order; one entry per field.
-std::span<const FieldWording> field_wordings();
 
 const FieldWording& wording(Field f);
 

@@ -16,6 +16,7 @@
 #include <QWidget>
 
 #include <vector>
+#include "presentation/look/program_name.h"
 
 namespace vorbento {
 
@@ -147,7 +148,7 @@ QWidget* build_formula_page(QWidget* parent) {
                             frame_colours, 6660, 810, 8205, 9195);
   picture(frame2, "Image2", render_formula_image2, formula::image2_rows(), kImage2Size, 90, 780);
 
-  auto* credit = new QLabel(QStringLiteral("Vorbento V 0.2 – hajtásméretező"), page);
+  auto* credit = new QLabel(kProgramHeading, page);
   credit->setObjectName(QStringLiteral("Label12"));
   QFont credit_font = vorbento_font(12.0);
   credit_font.setItalic(true);

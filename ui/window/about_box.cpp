@@ -2,6 +2,8 @@
 
 #include <QMessageBox>
 
+#include "presentation/look/program_name.h"
+
 namespace vorbento {
 
 QMessageBox* show_about_box(QWidget* parent) {
@@ -12,7 +14,7 @@ QMessageBox* show_about_box(QWidget* parent) {
   box->setIcon(QMessageBox::Information);
   box->setTextFormat(Qt::RichText);
   // The version as the menu entry writes it.
-  box->setText(QStringLiteral("<b>Vorbento V %1</b>").arg(QStringLiteral(VORBENTO_VERSION)));
+  box->setText(QStringLiteral("<b>%1</b>").arg(kProgramAndVersion));
   box->setInformativeText(QStringLiteral(
       "Szerszámgép egy előtolótengelye hajtásának méretezése: gyorsulási és lassítási idők, "
       "inerciák, nyomatékok, teljesítmények és az átlagos nyomaték egy mozgásciklusra.<br><br>"

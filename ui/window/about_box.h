@@ -1,4 +1,4 @@
-// The "V 0.2" entry's box: what the program is, its version and licence.
+// The help menu's version entry's box: what the program is, its version and licence.
 #pragma once
 
 class QMessageBox;

@@ -17,6 +17,7 @@
 #include "ui/formula/formula_page.h"
 #include "ui/share/share_entries.h"
 #include "ui/cycle/view_menu.h"
+#include "presentation/look/program_name.h"
 
 namespace vorbento {
 
@@ -138,7 +139,7 @@ void MainWindow::build_menus() {
   help->setObjectName(QStringLiteral("segitseg"));
   help->menuAction()->setObjectName(QStringLiteral("segitseg"));
   help->setFont(vorbento_font());
-  QAction* about = help->addAction(QStringLiteral("V 0.2"));
+  QAction* about = help->addAction(kVersionEntry);
   about->setObjectName(QStringLiteral("V02"));
   connect(about, &QAction::triggered, this, [this] { show_about_box(this); });
   auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);

@@ -1,4 +1,4 @@
-#include "presentation/look/font_preload.h"
+#include "app/font_preload.h"
 
 #include <fontconfig/fontconfig.h>
 

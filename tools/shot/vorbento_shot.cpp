@@ -14,7 +14,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "dark_palette.h"
+#include "tests/ui/dark_palette.h"
 #include "ui/look/app_style.h"
 #include "ui/window/main_window.h"
 #include "ui/window/tab_control.h"
