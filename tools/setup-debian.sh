@@ -12,6 +12,7 @@ packages=(
   poppler-utils                            # checking the PDF report (pdffonts, pdfimages, pdftotext)
   qt6-translations-l10n                    # Qt's own texts in Hungarian (qtbase_hu.qm)
   clang libclang-rt-14-dev                 # the fuzzer (libFuzzer, sanitizers)
+  clang-format-14                          # the sources' format, checked by the tests
   xvfb xauth                               # a virtual display for window benchmarks
   openbox                                  # a real window manager for the maximised-window check
   dpkg-dev fakeroot file lintian           # the Debian package (CPack, shlibdeps) and its check
