@@ -105,18 +105,8 @@ HandlerTable make_table() {
   // Showing another page recomputes the coupling inertia.
   t.tab = Handler{false, kCoupling};
 
-  // What the formulas need of each input: a positive speed, ratio, lead,
-  // acceleration, mass, coefficient, screw and cycle time; a force, motor
-  // inertia, part dimension, density or phase duration may be 0 (none, or an
-  // absent part) but not negative; a bore no wider than its part.
-  using Need = InputRule::Need;
-  for (Field x : {nmg0, nmg1, i, h, vg0, vg1, a, m, u, q, g, dorso, lorso, porso, tc})
-    t.inputs[index(x)].need = Need::positive;
-  for (Field x : {f, jm, dok, dof, lok, pok, dmk, dmf, lmk, pmk, dtk, dtf, ltk, ptk, tg1, tg0})
-    t.inputs[index(x)].need = Need::nonnegative;
-  t.inputs[index(dof)].outer = dok;
-  t.inputs[index(dmf)].outer = dmk;
-  t.inputs[index(dtf)].outer = dtk;
+  // What the formulas need of each input, as the field table says.
+  for (std::size_t n = 0; n < kInputFieldCount; ++n) t.inputs[n] = info(field_at(n)).rule;
 
   kinematics::follow_from_start(t.start_basis);
   inertias::follow_from_start(t.start_basis);

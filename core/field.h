@@ -1,4 +1,23 @@
-// The 54 named text fields of the calculator: identity, page and initial text.
+// The 54 named text fields of the calculator: what the engine knows of each
+// (its name, page, initial text, and what the formulas need of an input).
+//
+// The names are the quantities' symbols, written plainly; a newcomer meets
+// their parts again in every block and comment:
+//   n, v, a, h, i   motor speed, linear speed, acceleration, lead, ratio
+//   g0, g1          at the rapid speed G0, at the feed speed G1
+//   gy, l, e        accelerating (gyorsítás), braking (lassítás), steady (egyenletes)
+//   m, f, t, tc     the moved mass, the machining force, a duration, the cycle time
+//   M, P, J         (as first letter of a result) torque, power, inertia
+//   jm, mm, mmmax   the motor's own inertia, its rated and its maximum torque
+//   u, q, g         friction coefficient (μ), the screw's efficiency (η), gravity
+//   d, l, p         (first letter of a part's input) diameter, length or width, density (ρ)
+//   orso, ok, mk, tk  the screw (orsó), its wheel (orsókerék), the motor's wheel
+//                   (motorkerék), the coupling (tengelykapcsoló); in a bore's
+//                   name the part's final k gives way to f (furat): dof, dmf, dtf
+//   tomeg, ossz     of the moved mass (tömeg) referred to the screw; in all (össz),
+//                   referred to the motor
+//   atlag           the time-weighted average (átlag)
+// The inputs are the first 33, the results the 21 after them.
 #pragma once
 
 #include <cstddef>
@@ -26,10 +45,20 @@ inline constexpr std::size_t kInputFieldCount = 33;
 
 enum class Page : std::uint8_t { input = 0, output = 1 };
 
+// What the formulas need of an input's number, judged from its text alone.
+struct InputRule {
+  enum class Need : std::uint8_t { any, positive, nonnegative };
+  Need need = Need::any;
+  // For a bore: the outer diameter of the same part, which it must not exceed.
+  std::optional<Field> outer;
+};
+
 struct FieldInfo {
+  Field field;
   std::string_view name;     // as the code and the replay protocol spell it
   std::string_view initial;  // the design-time text shown at start
   Page page;
+  InputRule rule{};          // for an input; a result's is `any`
 };
 
 const FieldInfo& info(Field f);

@@ -36,14 +36,6 @@ struct Handler {
   std::span<const Step> steps;
 };
 
-// What the formulas need of an input's number, judged from its text alone.
-struct InputRule {
-  enum class Need : std::uint8_t { any, positive, nonnegative };
-  Need need = Need::any;
-  // For a bore: the outer diameter of the same part, which it must not exceed.
-  std::optional<Field> outer;
-};
-
 struct HandlerTable {
   std::array<std::optional<Handler>, kFieldCount> fields;  // nullopt: no handler
   Handler tab;  // run when the tab control shows another page
