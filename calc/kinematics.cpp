@@ -28,20 +28,20 @@ constexpr BlockDef kNmg1{.check = {vg1, vg0, nmg0}, .read = {vg1, vg0, nmg0}, .p
                          .formula = motor_speed_g1, .result = nmg1, .writes = {nmg1}, .format = Format::fixed2};
 
 // The ratio block also converts i's own text, which its formula does not use.
+// Its instances differ only in how they write the ratio.
 constexpr Fields kRatioUses{h, nmg0, vg0};
-constexpr BlockDef kIShort{.check = {nmg0, vg0, h}, .read = {nmg0, vg0, i, h}, .positive = {vg0, h, nmg0},
-                           .formula = ratio, .result = i, .writes = {i}, .format = Format::short_form,
-                           .uses = kRatioUses};
-constexpr BlockDef kIFixed10{.check = {nmg0, vg0, h}, .read = {nmg0, vg0, i, h}, .positive = {vg0, h, nmg0},
-                             .formula = ratio, .result = i, .writes = {i}, .format = Format::fixed10,
-                             .uses = kRatioUses};
+constexpr BlockDef ratio_block(Format format) {
+  return {.check = {nmg0, vg0, h}, .read = {nmg0, vg0, i, h}, .positive = {vg0, h, nmg0},
+          .formula = ratio, .result = i, .writes = {i}, .format = format, .uses = kRatioUses};
+}
 
 // The motor-speed block does not convert nmg0's text: with a failed guard it
-// writes back the working value as the last handler left it.
-constexpr BlockDef kNmg0Short{.check = {i, vg0, h}, .read = {vg0, i, h}, .positive = {vg0, i, h},
-                              .formula = motor_speed_g0, .result = nmg0, .writes = {nmg0}, .format = Format::short_form};
-constexpr BlockDef kNmg0Fixed10{.check = {i, vg0, h}, .read = {vg0, i, h}, .positive = {vg0, i, h},
-                                .formula = motor_speed_g0, .result = nmg0, .writes = {nmg0}, .format = Format::fixed10};
+// writes back the working value as the last handler left it. Its instances
+// differ only in how they write the speed.
+constexpr BlockDef motor_speed_block(Format format) {
+  return {.check = {i, vg0, h}, .read = {vg0, i, h}, .positive = {vg0, i, h},
+          .formula = motor_speed_g0, .result = nmg0, .writes = {nmg0}, .format = format};
+}
 
 // From the working values as the rapid-speed handler's blocks left them:
 // no text checked, none converted.
@@ -59,10 +59,22 @@ void follow_from_start(StartBasis& basis) {
 void tgyg1_block(FieldStore& s, Trigger) { run_block(s, kTgyg1); }
 void tgyg0_block(FieldStore& s, Trigger) { run_block(s, kTgyg0); }
 void nmg1_block(FieldStore& s, Trigger) { run_block(s, kNmg1); }
-void i_block_short(FieldStore& s, Trigger) { run_block(s, kIShort); }
-void i_block_fixed10(FieldStore& s, Trigger) { run_block(s, kIFixed10); }
-void nmg0_block_short(FieldStore& s, Trigger) { run_block(s, kNmg0Short); }
-void nmg0_block_fixed10(FieldStore& s, Trigger) { run_block(s, kNmg0Fixed10); }
+void i_block_short(FieldStore& s, Trigger) {
+  static constexpr BlockDef b = ratio_block(Format::short_form);
+  run_block(s, b);
+}
+void i_block_fixed10(FieldStore& s, Trigger) {
+  static constexpr BlockDef b = ratio_block(Format::fixed10);
+  run_block(s, b);
+}
+void nmg0_block_short(FieldStore& s, Trigger) {
+  static constexpr BlockDef b = motor_speed_block(Format::short_form);
+  run_block(s, b);
+}
+void nmg0_block_fixed10(FieldStore& s, Trigger) {
+  static constexpr BlockDef b = motor_speed_block(Format::fixed10);
+  run_block(s, b);
+}
 void i_from_working_values(FieldStore& s, Trigger) { run_block(s, kIFromValues); }
 
 }  // namespace vorbento::kinematics
