@@ -45,6 +45,7 @@
 #include "ui/look/app_style.h"
 #include "app/font_preload.h"
 #include "presentation/look/fonts.h"
+#include "presentation/placement/field_record.h"
 #include "ui/placement/label_layout.h"
 #include "ui/window/main_window.h"
 
@@ -135,7 +136,7 @@ class PaintedInputPage : public QWidget {
                  QString::fromUtf8(b.placement->caption));
     }
     p.setFont(font());
-    for (const auto& f : vorbento::field_placements()) {
+    for (const auto& f : vorbento::field_records()) {
       if (!vorbento::is_input(f.field)) continue;
       QStyleOptionFrame frame;
       frame.initFrom(this);

@@ -4,8 +4,7 @@
 #include <QStringList>
 
 #include "presentation/marks/mark_words.h"
-#include "presentation/placement/field_wording.h"
-#include "presentation/placement/layout_table.h"
+#include "presentation/placement/field_record.h"
 #include "report/cell_text.h"
 
 namespace vorbento {
@@ -64,10 +63,10 @@ QString html_value(const QString& text) {
 FieldRow field_row(const FieldStore& store, Field f) {
   const std::string& text = store.text(f);
   return {f,
-          QString::fromUtf8(placement(f).symbol),
+          QString::fromUtf8(field_record(f).symbol),
           QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())),
-          QString::fromUtf8(wording(f).unit),
-          QString::fromUtf8(wording(f).description),
+          QString::fromUtf8(field_record(f).unit),
+          QString::fromUtf8(field_record(f).description),
           mark_words(store, f)};
 }
 

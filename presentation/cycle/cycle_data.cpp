@@ -5,7 +5,7 @@
 #include "core/number_text.h"
 #include "presentation/marks/mark_style.h"
 #include "presentation/marks/mark_words.h"
-#include "presentation/placement/layout_table.h"
+#include "presentation/placement/field_record.h"
 
 namespace vorbento {
 
@@ -18,7 +18,7 @@ const QChar kMinus(0x2212);
 CycleQuantity quantity(const FieldStore& store, Field f, bool negated = false) {
   CycleQuantity q;
   q.field = f;
-  q.symbol = QString::fromUtf8(placement(f).symbol);
+  q.symbol = QString::fromUtf8(field_record(f).symbol);
   if (negated) q.symbol.prepend(kMinus);
   const std::string& text = store.text(f);
   q.text = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));

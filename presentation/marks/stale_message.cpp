@@ -3,13 +3,13 @@
 #include <QStringList>
 
 #include "core/number_text.h"
-#include "presentation/placement/layout_table.h"
+#include "presentation/placement/field_record.h"
 
 namespace vorbento {
 
 namespace {
 
-QString symbol(Field f) { return QString::fromUtf8(placement(f).symbol); }
+QString symbol(Field f) { return QString::fromUtf8(field_record(f).symbol); }
 
 }  // namespace
 

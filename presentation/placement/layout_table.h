@@ -1,12 +1,13 @@
-// Where every field and label of the input and output pages stands, and what
-// each label says. Positions are twips from the tab control's top-left corner,
-// tab strip included; the window, the tests and the screenshot tool all read
-// these two tables.
+// Where every label of the input and output pages stands, and what each label
+// says. Positions are twips from the tab control's top-left corner, tab strip
+// included; the window, the tests and the screenshot tool read this table and
+// the field records' boxes.
 #pragma once
 
 #include <QRect>
 
 #include <cstdint>
+#include <optional>
 #include <span>
 
 #include "core/field.h"
@@ -28,6 +29,7 @@ struct TwipBox {
 enum class Layer : std::uint8_t { base, overlay, inset };
 
 struct LabelPlacement {
+  std::optional<Field> owner;  // the field whose row it belongs to; none for a free note
   Page page;
   const char* caption;  // UTF-8, blanks included: the blanks leave room for overlays
   TwipBox box;
@@ -39,21 +41,10 @@ struct LabelPlacement {
   double points = kControlPointSize;
 };
 
-struct FieldPlacement {
-  Field field;
-  TwipBox box;
-  int tab_index;                // 1..33 on the input page; 0 for the output fields
-  // UTF-8, the symbol with its subscript after "_" ("n_mG0", "d_mk"), as the
-  // page's labels write it, for texts that name a field (Greek letters as such).
-  const char* symbol;
-  const char* accessible_name;  // UTF-8, what a screen reader announces
-};
-
-// In the field order; one entry per field.
-std::span<const FieldPlacement> field_placements();
 // Per page, the row labels in row order, then the free notes.
 std::span<const LabelPlacement> label_placements();
-
-const FieldPlacement& placement(Field f);
+// A field's own labels: its symbol and its description first, then what is
+// laid over them.
+std::span<const LabelPlacement> caption_labels(Field f);
 
 }  // namespace vorbento

@@ -12,7 +12,7 @@
 #include <string>
 
 #include "offscreen_test_main.h"
-#include "presentation/placement/layout_table.h"
+#include "presentation/placement/field_record.h"
 #include "ui/window/main_window.h"
 #include "ui/window/tab_control.h"
 
@@ -85,10 +85,10 @@ class AccessTest : public QObject {
   }
 
   void results_are_readable_and_read_only_inputs_editable() {
-    for (const FieldPlacement& p : field_placements()) {
+    for (const FieldRecord& p : field_records()) {
       QAccessibleInterface* a = access(field(p.field));
       const QAccessible::State s = a->state();
-      QCOMPARE(a->text(QAccessible::Name), QString::fromUtf8(p.accessible_name));
+      QCOMPARE(a->text(QAccessible::Name), accessible_name(p.field));
       QCOMPARE(a->text(QAccessible::Value), field(p.field)->text());
       QAccessibleTextInterface* text = a->textInterface();
       QVERIFY(text);
@@ -133,7 +133,7 @@ class AccessTest : public QObject {
   }
 
   void every_field_is_labelled_by_its_description() {
-    for (const FieldPlacement& p : field_placements()) {
+    for (const FieldRecord& p : field_records()) {
       QAccessibleInterface* a = access(field(p.field));
       const auto labels = a->relations(QAccessible::Label);
       QCOMPARE(labels.size(), 1);

@@ -17,7 +17,7 @@
 #include "offscreen_test_main.h"
 #include "ui/placement/caption_label.h"
 #include "presentation/look/fonts.h"
-#include "presentation/placement/layout_table.h"
+#include "presentation/placement/field_record.h"
 #include "ui/window/main_window.h"
 #include "ui/window/tab_control.h"
 
@@ -178,13 +178,13 @@ class LayoutTest : public QObject {
 
   void fields_data() {
     QTest::addColumn<int>("field");
-    for (const FieldPlacement& p : field_placements())
+    for (const FieldRecord& p : field_records())
       QTest::newRow(std::string(name(p.field)).c_str()) << static_cast<int>(index(p.field));
   }
   void fields() {
     QFETCH(int, field);
     const Field f = field_at(static_cast<std::size_t>(field));
-    const FieldPlacement& p = placement(f);
+    const FieldRecord& p = field_record(f);
     auto* edit = window_->findChild<QLineEdit*>(utf8(name(f)));
     QVERIFY(edit);
     QCOMPARE(edit, window_->field(f));
@@ -212,7 +212,7 @@ class LayoutTest : public QObject {
 
   void accessible_names_tell_fields_apart() {
     QSet<QString> names;
-    for (const FieldPlacement& p : field_placements()) names.insert(window_->field(p.field)->accessibleName());
+    for (const FieldRecord& p : field_records()) names.insert(window_->field(p.field)->accessibleName());
     QCOMPARE(names.size(), static_cast<qsizetype>(kFieldCount));
   }
 

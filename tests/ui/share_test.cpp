@@ -20,7 +20,7 @@
 #include <memory>
 
 #include "document/document_file.h"
-#include "presentation/placement/layout_table.h"
+#include "presentation/placement/field_record.h"
 #include "report/field_rows.h"
 #include "offscreen_test_main.h"
 #include "shown_window.h"
@@ -148,7 +148,7 @@ class ShareTest : public QObject {
 
     const std::vector<FieldRow> rows = field_rows(window_->calculator());
     for (const FieldRow& row : rows) {
-      const QString name = QString::fromUtf8(placement(row.field).accessible_name);
+      const QString name = accessible_name(row.field);
       const QString unit = name.endsWith(u')') ? name.mid(name.lastIndexOf(u'(') + 1).chopped(1) : QString();
       QCOMPARE(row.unit, unit);
     }

@@ -1,4 +1,5 @@
 #include "ui/placement/label_layout.h"
+#include "presentation/placement/field_record.h"
 
 #include <QFontMetricsF>
 #include <QString>
@@ -39,7 +40,7 @@ bool rows_overlap(const QRect& a, const QRect& b) { return a.top() <= b.bottom()
 
 std::vector<LabelBox> label_boxes(Page page) {
   std::vector<QRect> fields;
-  for (const FieldPlacement& f : field_placements())
+  for (const FieldRecord& f : field_records())
     if (info(f.field).page == page) fields.push_back(f.box.pixels());
 
   std::vector<LabelBox> boxes;

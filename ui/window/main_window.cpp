@@ -12,7 +12,7 @@
 #include "ui/window/field_mirror.h"
 #include "ui/window/focus_in_view.h"
 #include "presentation/look/fonts.h"
-#include "presentation/placement/layout_table.h"
+#include "presentation/placement/field_record.h"
 #include "ui/window/tab_control.h"
 #include "ui/formula/formula_page.h"
 #include "ui/share/share_entries.h"
@@ -77,7 +77,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   std::array<QWidget*, kInputFieldCount + 1> order{};
   order[0] = tabs_->strip();
   for (std::size_t n = 0; n < kInputFieldCount; ++n) {
-    const FieldPlacement& p = placement(field_at(n));
+    const FieldRecord& p = field_record(field_at(n));
     order[static_cast<std::size_t>(p.tab_index)] = edits_[n];
   }
   for (std::size_t n = 1; n < order.size(); ++n) setTabOrder(order[n - 1], order[n]);

@@ -4,6 +4,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+#include <array>
 #include <limits>
 #include <utility>
 #include <vector>
@@ -12,7 +13,7 @@
 #include "ui/access/field_access.h"
 #include "presentation/look/fonts.h"
 #include "ui/placement/label_layout.h"
-#include "presentation/placement/layout_table.h"
+#include "presentation/placement/field_record.h"
 #include "ui/window/result_field.h"
 
 namespace vorbento {
@@ -52,13 +53,13 @@ QLabel* make_label(QWidget* page, const LabelBox& b, const QPalette& colours) {
   return label;
 }
 
-QLineEdit* make_field(QWidget* page, const FieldPlacement& p) {
+QLineEdit* make_field(QWidget* page, const FieldRecord& p) {
   QLineEdit* edit = is_input(p.field) ? new QLineEdit(page) : new ResultField(page);
   // First: the settings below already ask for the widget's accessible interface.
   make_accessible_field(*edit, is_input(p.field));
   const std::string_view name = vorbento::name(p.field);
   edit->setObjectName(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
-  edit->setAccessibleName(QString::fromUtf8(p.accessible_name));
+  edit->setAccessibleName(accessible_name(p.field));
   edit->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   // No length limit: a longer paste is taken whole, never cut to another number.
   edit->setMaxLength(std::numeric_limits<int>::max());
@@ -131,15 +132,13 @@ void build_page(QWidget* page, Page which, FieldEdits& edits) {
   QPalette colours = page->palette();
   colours.setColor(QPalette::Window, colours.color(QPalette::Button));
   colours.setColor(QPalette::WindowText, colours.color(QPalette::ButtonText));
-  // Each field's row begins with two base labels, its symbol and its
-  // description, in the field order; the free notes come after the rows.
-  std::vector<QLabel*> bases;
+  // A field's row begins with two base labels, its symbol and its description.
+  std::array<std::vector<QLabel*>, kFieldCount> bases;
   for (const LabelBox& b : boxes) {
     QLabel* label = make_label(page, b, colours);
-    if (b.placement->layer == Layer::base) bases.push_back(label);
+    if (b.placement->layer == Layer::base && b.placement->owner) bases[index(*b.placement->owner)].push_back(label);
   }
-  std::size_t row = 0;
-  for (const FieldPlacement& p : field_placements()) {
+  for (const FieldRecord& p : field_records()) {
     if (info(p.field).page != which) continue;
     QLineEdit* edit = make_field(page, p);
     edit->raise();
@@ -147,11 +146,9 @@ void build_page(QWidget* page, Page which, FieldEdits& edits) {
     // The description labels the field for assistive technology; its own
     // name reads as one phrase, where its caption is cut by dash runs and
     // blanks left for subscripts and exponents.
-    QLabel* description = bases.at(2 * row + 1);
+    QLabel* description = bases[index(p.field)].at(1);
     description->setBuddy(edit);
-    description->setAccessibleName(QString::fromUtf8(p.symbol) + QStringLiteral(": ") +
-                                   QString::fromUtf8(p.accessible_name));
-    ++row;
+    description->setAccessibleName(QString::fromUtf8(p.symbol) + QStringLiteral(": ") + accessible_name(p.field));
   }
 }
 
