@@ -6,12 +6,20 @@
 
 #include <QString>
 
+#include <cstdint>
 #include <span>
 
 #include "core/field.h"
 #include "presentation/placement/layout_table.h"
 
 namespace vorbento {
+
+// A field drawn otherwise than the others of its page.
+enum class FieldLook : std::uint8_t {
+  plain,
+  window_font,   // the window's own smaller font (the motor wheel's width)
+  always_white,  // white with black text whatever the desktop's colours (the acceleration)
+};
 
 struct FieldRecord {
   Field field;
@@ -28,6 +36,7 @@ struct FieldRecord {
   // UTF-8, what a screen reader announces when that is not the description
   // followed by the unit in brackets; nullptr otherwise.
   const char* spoken;
+  FieldLook look = FieldLook::plain;
 };
 
 // In the field order; one record per field.

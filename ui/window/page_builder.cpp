@@ -64,11 +64,9 @@ QLineEdit* make_field(QWidget* page, const FieldRecord& p) {
   // No length limit: a longer paste is taken whole, never cut to another number.
   edit->setMaxLength(std::numeric_limits<int>::max());
   edit->setFrame(true);
-  // The motor wheel's width keeps the window's own smaller font.
-  if (p.field == Field::lmk) edit->setFont(vorbento_font(kWindowPointSize));
-  if (p.field == Field::a) {
-    // The acceleration field is white whatever the desktop's colours; its
-    // text is set black with it so it stays readable on a dark desktop too.
+  if (p.look == FieldLook::window_font) edit->setFont(vorbento_font(kWindowPointSize));
+  if (p.look == FieldLook::always_white) {
+    // Its text is set black with the white so it stays readable on a dark desktop too.
     QPalette pal = edit->palette();
     pal.setColor(QPalette::Base, Qt::white);
     pal.setColor(QPalette::Text, Qt::black);
