@@ -28,17 +28,7 @@ class Outermost {
   void (FieldStore::*done_)();
 };
 
-enum : std::uint8_t { kUnknown, kVisiting, kFollows, kStale };
-
 }  // namespace
-
-struct FieldStore::Judging {
-  std::array<std::uint8_t, kFieldCount> state{};
-  // Met again while being judged: the ratio and the motor speed at G0, each
-  // computed from the other once their exchange settled.
-  std::bitset<kFieldCount> assumed;
-  bool refuted = false;  // one of those turned out not to follow
-};
 
 FieldStore::FieldStore(const HandlerTable& handlers) : handlers_(handlers) {
   for (std::size_t n = 0; n < kFieldCount; ++n) {
@@ -56,21 +46,17 @@ FieldStore::FieldStore(const HandlerTable& handlers) : handlers_(handlers) {
 
 void FieldStore::write(Field f, std::string_view text) {
   if (held_[index(f)]) return;
-  if (!is_input(f)) return assign(f, text, nullptr);
+  if (!is_input(f)) return assign(f, text, false);
   // The text now stands for the working value it shows, also where the
   // exchange writes the ratio back unchanged from a motor speed just computed.
-  const Basis& source = value_bases_[index(f)];
-  if (texts_[index(f)] == text) {
-    bases_[index(f)] = source;
-    return;
-  }
-  assign(f, text, &source);
+  if (texts_[index(f)] == text) return staleness_.text_stands_for_value(f);
+  assign(f, text, true);
 }
 
 void FieldStore::edit(Field f, std::string_view text) {
   const std::bitset<kFieldCount> outer = held_;
   held_.set(index(f));
-  assign(f, text, nullptr);
+  assign(f, text, false);
   held_ = outer;
 }
 
@@ -79,10 +65,8 @@ void FieldStore::reset() {
   std::array<Problem, kFieldCount> before{};
   for (std::size_t n = 0; n < kFieldCount; ++n) before[n] = mark(field_at(n));
   values_ = {};
-  versions_ = {};
   overflowed_ = {};
-  bases_ = {};
-  value_bases_ = {};
+  staleness_.clear();
   problems_ = {};
   for (std::size_t n = 0; n < kFieldCount; ++n) {
     const Field f = field_at(n);
@@ -104,7 +88,7 @@ void FieldStore::load(const InputTexts& texts) {
   for (std::size_t n = 0; n < kInputFieldCount; ++n) {
     const Field f = field_at(n);
     if (text(f) != texts[n]) {
-      assign(f, texts[n], nullptr);  // runs the handler: the text changed
+      assign(f, texts[n], false);  // runs the handler: the text changed
     } else if (const auto& handler = handlers_.fields[n]) {
       run(*handler, f);
     }
@@ -112,7 +96,7 @@ void FieldStore::load(const InputTexts& texts) {
   held_ = outer;
 }
 
-void FieldStore::assign(Field f, std::string_view text, const Basis* source) {
+void FieldStore::assign(Field f, std::string_view text, bool from_value) {
   std::string& current = texts_[index(f)];
   if (current == text) return;  // the rule that ends every chain
   const std::optional<Handler>& handler = handlers_.fields[index(f)];
@@ -120,14 +104,7 @@ void FieldStore::assign(Field f, std::string_view text, const Basis* source) {
   const Outermost scope(depth_, *this, &FieldStore::refresh_stale);
   current.assign(text);
   // Before the handler runs: the exchange it sets off may write this field again.
-  if (is_input(f)) {
-    if (source) {
-      bases_[index(f)] = *source;
-    } else {
-      bases_[index(f)].computed = false;
-      bases_[index(f)].count = 0;
-    }
-  }
+  staleness_.text_replaced(f, from_value);
   text_replaced(f);
   for (FieldObserver* o : observers_) o->text_changed(f, current);
   if (handler) run(*handler, f);
@@ -147,12 +124,11 @@ void FieldStore::run(const Handler& handler, Trigger own) {
   ++handler_runs_;
 
   // The refill is the handler's own write, made also while the user edits.
-  if (handler.refills_empty && own && text(*own).empty()) assign(*own, "0", nullptr);
+  if (handler.refills_empty && own && text(*own).empty()) assign(*own, "0", false);
   for (Step step : handler.steps) step(*this, own);
 }
 
 void FieldStore::text_replaced(Field f) {
-  ++versions_[index(f)];
   if (!is_input(f)) return;
   // A new text is the user's (or the formula's) fresh number: an overflow of
   // an earlier computation no longer applies to it.
@@ -184,8 +160,7 @@ bool FieldStore::convert(Field f) {
   }
   values_[index(f)] = r.value;
   if (is_input(f)) {
-    value_bases_[index(f)].computed = false;
-    value_bases_[index(f)].count = 0;
+    staleness_.value_converted(f);
   } else {
     set_problem(f, Problem::none);
   }
@@ -236,90 +211,23 @@ void FieldStore::notify_mark(Field f, Problem before) {
   for (FieldObserver* o : observers_) o->mark_changed(f, now);
 }
 
-void FieldStore::record(Field result, const Fields& used) {
-  Basis& b = is_input(result) ? value_bases_[index(result)] : bases_[index(result)];
-  b.computed = true;
-  b.count = 0;
-  for (Field g : used) b.used[b.count++] = {g, versions_[index(g)]};
-}
+void FieldStore::record(Field result, const Fields& used) { staleness_.record(result, used); }
 
-// A field follows when it carries no mark and, if its text was computed (a
-// result, or a motor speed or the ratio a block wrote), every field it was
-// computed from still shows the text it had then and follows in turn. An
-// input with its own text follows; a result never computed does not.
-bool FieldStore::follows(Field f, Judging& j) const {
-  std::uint8_t& state = j.state[index(f)];
-  if (state == kVisiting) {
-    j.assumed.set(index(f));
-    return true;
-  }
-  if (state != kUnknown) return state == kFollows;
-  state = kVisiting;
-  const Basis& b = bases_[index(f)];
-  bool ok = mark(f) == Problem::none && (b.computed || is_input(f));
-  for (std::uint8_t k = 0; ok && k < b.count; ++k)
-    ok = versions_[index(b.used[k].first)] == b.used[k].second && follows(b.used[k].first, j);
-  state = ok ? kFollows : kStale;
-  j.refuted = j.refuted || (!ok && j.assumed[index(f)]);
-  return ok;
+Marks FieldStore::marks() const {
+  Marks out{};
+  for (std::size_t n = 0; n < kFieldCount; ++n) out[n] = mark(field_at(n));
+  return out;
 }
 
 void FieldStore::refresh_stale() {
-  Judging j;
-  for (;;) {
-    // An input with its own text is never stale: judged only where a
-    // computation met it.
-    for (std::size_t n = 0; n < kFieldCount; ++n)
-      if (!is_input(field_at(n)) || bases_[n].computed) follows(field_at(n), j);
-    // A field taken as following while it was judged, that turned out not to:
-    // what was judged on that assumption is judged again, knowing better.
-    if (!j.refuted) break;
-    for (std::uint8_t& state : j.state)
-      if (state != kStale) state = kUnknown;
-    j.assumed.reset();
-    j.refuted = false;
-  }
-  for (std::size_t n = 0; n < kFieldCount; ++n) {
-    const Field f = field_at(n);
-    // A marked input says what is wrong with it instead.
-    const bool now = j.state[n] == kStale && (!is_input(f) || mark(f) == Problem::none);
-    if (now == stale_[n]) continue;
-    stale_[n] = now;
-    for (FieldObserver* o : observers_) o->stale_changed(f, now);
-  }
+  const std::bitset<kFieldCount> changed = staleness_.refresh(marks());
+  for (std::size_t n = 0; n < kFieldCount; ++n)
+    if (changed[n])
+      for (FieldObserver* o : observers_) o->stale_changed(field_at(n), staleness_.stale(field_at(n)));
   for (FieldObserver* o : observers_) o->recalculated();
 }
 
-void FieldStore::collect_causes(Field f, std::vector<StaleCause>& out, std::array<bool, kFieldCount>& seen) const {
-  if (seen[index(f)]) return;
-  seen[index(f)] = true;
-  auto add = [&out](StaleCause::Kind k, Field g) {
-    const StaleCause c{k, g};
-    if (std::find(out.begin(), out.end(), c) == out.end()) out.push_back(c);
-  };
-  const Basis& b = bases_[index(f)];
-  // Its own overflow, or its initial text, is all there is to say of it.
-  if (mark(f) != Problem::none) return add(StaleCause::Kind::overflow, f);
-  if (!b.computed) return add(StaleCause::Kind::never_computed, f);
-  for (std::uint8_t k = 0; k < b.count; ++k) {
-    const Field g = b.used[k].first;
-    if (is_input(g) && mark(g) != Problem::none) {
-      add(StaleCause::Kind::marked_input, g);
-    } else if (stale_[index(g)]) {
-      collect_causes(g, out, seen);
-    } else if (versions_[index(g)] != b.used[k].second) {
-      add(StaleCause::Kind::changed, g);
-    }
-  }
-}
-
-std::vector<StaleCause> FieldStore::stale_causes(Field f) const {
-  std::vector<StaleCause> out;
-  if (!stale(f)) return out;
-  std::array<bool, kFieldCount> seen{};
-  collect_causes(f, out, seen);
-  return out;
-}
+std::vector<StaleCause> FieldStore::stale_causes(Field f) const { return staleness_.causes(f, marks()); }
 
 void FieldStore::remove_observer(FieldObserver* o) {
   observers_.erase(std::remove(observers_.begin(), observers_.end(), o), observers_.end());

@@ -12,12 +12,12 @@
 #include <span>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 #include "core/field.h"
 #include "core/field_list.h"
 #include "core/problem.h"
+#include "core/staleness.h"
 
 namespace vorbento {
 
@@ -43,19 +43,6 @@ struct HandlerTable {
   // The results whose initial texts follow from the initial inputs, with the
   // fields their formula uses; the others count as never computed.
   std::array<std::optional<Fields>, kFieldCount> start_basis{};
-};
-
-// Why a result does not follow the inputs shown.
-struct StaleCause {
-  enum class Kind : std::uint8_t {
-    never_computed,  // `field` still shows its initial text
-    overflow,        // `field`'s last computation did not fit
-    marked_input,    // `field` is an input with a mark
-    changed,         // `field` changed since, and the result did not follow
-  };
-  Kind kind;
-  Field field;
-  bool operator==(const StaleCause&) const = default;
 };
 
 // The 33 input texts of a design, in field-table order.
@@ -96,7 +83,7 @@ class FieldStore {
   void set_value(Field f, float v) { values_[index(f)] = v; }
   int active_runs(Field f) const { return active_[index(f)]; }
   // Grows by one at every change of the field's text.
-  std::uint32_t version(Field f) const { return versions_[index(f)]; }
+  std::uint32_t version(Field f) const { return staleness_.version(f); }
   // Handler runs since start (for benchmarks and the fuzzer's statistics).
   std::uint64_t handler_runs() const { return handler_runs_; }
 
@@ -150,10 +137,10 @@ class FieldStore {
   // Also an unmarked input whose text a block wrote from such a computation
   // (the motor speed at G1 from a speed since retyped). As of the end of the
   // last edit; an input with a mark, or with its own text, is never stale.
-  bool stale(Field f) const { return stale_[index(f)]; }
+  bool stale(Field f) const { return staleness_.stale(f); }
   // An input's text is the user's own (typed, refilled, opened or initial),
   // not a computed value a block wrote there.
-  bool own_text(Field input) const { return !bases_[index(input)].computed; }
+  bool own_text(Field input) const { return staleness_.own_text(input); }
   // The inputs and results behind a stale field, each named once.
   std::vector<StaleCause> stale_causes(Field f) const;
   // What the formulas need of an input (for telling the user why it is marked).
@@ -163,37 +150,24 @@ class FieldStore {
   void remove_observer(FieldObserver* o);
 
  private:
-  // What a field's text (or an input's working value) was computed from, with
-  // the versions of their texts then; for an input, not computed means its own.
-  struct Basis {
-    bool computed = false;
-    std::uint8_t count = 0;
-    std::array<std::pair<Field, std::uint32_t>, Fields::kCapacity> used{};
-  };
-
-  // `source`: what a block computed the text from; none for the field's own text.
-  void assign(Field f, std::string_view text, const Basis* source);
+  // `from_value`: a block wrote the input's working value; else the text is the field's own.
+  void assign(Field f, std::string_view text, bool from_value);
   void run(const Handler& h, Trigger own);
   void text_replaced(Field f);
   void set_problem(Field f, Problem p);
   void set_overflowed(Field f, bool on);
   void notify_mark(Field f, Problem before);
   Problem judge_input(Field f) const;
-  struct Judging;
-  bool follows(Field f, Judging& j) const;
-  void collect_causes(Field f, std::vector<StaleCause>& out, std::array<bool, kFieldCount>& seen) const;
+  Marks marks() const;
   void refresh_stale();
 
   const HandlerTable& handlers_;
   std::array<std::string, kFieldCount> texts_;
   std::array<float, kFieldCount> values_{};  // mm and mmmax stay unused
   std::array<int, kFieldCount> active_{};
-  std::array<std::uint32_t, kFieldCount> versions_{};
   std::array<Problem, kFieldCount> problems_{};
   std::array<bool, kFieldCount> overflowed_{};
-  std::array<Basis, kFieldCount> bases_{};  // of each text
-  std::array<Basis, kInputFieldCount> value_bases_{};  // of each input's working value
-  std::array<bool, kFieldCount> stale_{};
+  Staleness staleness_;
   std::array<std::optional<Field>, kFieldCount> bore_of_{};  // outer diameter -> its bore
   // The fields a block's write leaves alone: the one the user is editing, or
   // every input while a design is opened.

@@ -1,0 +1,92 @@
+// Whether each field's text still follows the inputs shown. Every computed
+// text (a result, or a motor speed or the ratio a block wrote) keeps what it
+// was computed from, with the versions of those texts then; once an edit's
+// whole recalculation has ended, every field is judged over them again.
+#pragma once
+
+#include <array>
+#include <bitset>
+#include <cstdint>
+#include <utility>
+#include <vector>
+
+#include "core/field.h"
+#include "core/field_list.h"
+#include "core/problem.h"
+
+namespace vorbento {
+
+// Why a result does not follow the inputs shown.
+struct StaleCause {
+  enum class Kind : std::uint8_t {
+    never_computed,  // `field` still shows its initial text
+    overflow,        // `field`'s last computation did not fit
+    marked_input,    // `field` is an input with a mark
+    changed,         // `field` changed since, and the result did not follow
+  };
+  Kind kind;
+  Field field;
+  bool operator==(const StaleCause&) const = default;
+};
+
+// The mark of every field, as the judgement reads them.
+using Marks = std::array<Problem, kFieldCount>;
+
+class Staleness {
+ public:
+  // Grows by one at every change of the field's text.
+  std::uint32_t version(Field f) const { return versions_[index(f)]; }
+  // An input's text is the user's own (typed, refilled, opened or initial),
+  // not a computed value a block wrote there.
+  bool own_text(Field input) const { return !bases_[index(input)].computed; }
+  // As of the last refresh.
+  bool stale(Field f) const { return stale_[index(f)]; }
+
+  // Back to the start: every text at version 0 and nothing computed.
+  void clear();
+  // The field's text was replaced. An input's new text is its own, or, with
+  // `from_value`, stands for the working value a block computed.
+  void text_replaced(Field f, bool from_value);
+  // A block wrote an input's text unchanged: it now stands for the working
+  // value, also where the exchange writes the ratio back from a motor speed
+  // just computed.
+  void text_stands_for_value(Field input);
+  // An input's working value was converted from its own text.
+  void value_converted(Field input);
+  // A block computed `result` from the current values of `used`: the result
+  // follows them for as long as their texts stay as they are now. For an
+  // input (a motor speed or the ratio) this is where its working value came
+  // from; its text follows `used` once a block writes that value into it.
+  void record(Field result, const Fields& used);
+
+  // Judges every field afresh against `marks`; returns the fields whose
+  // judgement changed. A result does not follow when it was computed from
+  // texts that have changed since or from marked inputs, was never computed,
+  // or overflowed; nor does an unmarked input whose text a block wrote from
+  // such a computation. A marked input says what is wrong with it instead,
+  // and an input with its own text is never stale.
+  std::bitset<kFieldCount> refresh(const Marks& marks);
+  // The inputs and results behind a stale field, each named once.
+  std::vector<StaleCause> causes(Field f, const Marks& marks) const;
+
+ private:
+  // What a field's text (or an input's working value) was computed from, with
+  // the versions of their texts then; for an input, not computed means its own.
+  struct Basis {
+    bool computed = false;
+    std::uint8_t count = 0;
+    std::array<std::pair<Field, std::uint32_t>, Fields::kCapacity> used{};
+  };
+  struct Judging;
+
+  bool follows(Field f, const Marks& marks, Judging& j) const;
+  void collect_causes(Field f, const Marks& marks, std::vector<StaleCause>& out,
+                      std::array<bool, kFieldCount>& seen) const;
+
+  std::array<std::uint32_t, kFieldCount> versions_{};
+  std::array<Basis, kFieldCount> bases_{};             // of each text
+  std::array<Basis, kInputFieldCount> value_bases_{};  // of each input's working value
+  std::array<bool, kFieldCount> stale_{};
+};
+
+}  // namespace vorbento
