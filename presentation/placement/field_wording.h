@@ -1,0 +1,3 @@
+#pragma once
+// TRANSITIONAL (removed before landing)
+#include "presentation/placement/field_record.h"
