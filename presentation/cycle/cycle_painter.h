@@ -8,27 +8,27 @@
 #include <QColor>
 #include <QPalette>
 #include <QRectF>
-#include <QString>
 
 #include "presentation/cycle/cycle_data.h"
+#include "presentation/plot/plot_parts.h"
 
 class QPainter;
 
 namespace vorbento {
 
-struct CycleStyle {
-  QColor background, ink, quiet, grid;
+// The shared plot colours and the cycle's own curves and limits.
+struct CycleStyle : PlotStyle {
   QColor speed, torque, torque_fill;
   QColor peak, rated, average;
-  QColor problem_tint, stale_tint;
-  QString family;
-  double points = 8;  // the labels' size; subscripts are three quarters of it
 };
 
 // The window's diagram in the desktop's colours, light or dark.
 CycleStyle cycle_style(const QPalette& palette);
 // On paper: dark ink on white whatever the desktop.
 CycleStyle printed_cycle_style();
+
+// How a quantity's mark shows on the plot.
+PlotMark plot_mark(const CycleQuantity& quantity);
 
 // Paints the diagram into `target` (the painter's own coordinates) and
 // nowhere else. Lengths are in points and millimetres, converted with the

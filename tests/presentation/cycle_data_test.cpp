@@ -9,7 +9,7 @@
 #include "presentation/cycle/cycle_data.h"
 #include "presentation/cycle/cycle_table.h"
 #include "presentation/cycle/cycle_time_axis.h"
-#include "presentation/cycle/nice_ticks.h"
+#include "presentation/plot/nice_ticks.h"
 
 using namespace vorbento;
 

@@ -12,7 +12,9 @@
 
 #include <memory>
 
+#include <QHeaderView>
 #include <QPainter>
+#include <QScreen>
 
 #include "offscreen_test_main.h"
 #include "presentation/cycle/cycle_painter.h"
@@ -20,6 +22,7 @@
 #include "ui/cycle/cycle_plot.h"
 #include "ui/cycle/cycle_table_view.h"
 #include "ui/cycle/cycle_window.h"
+#include "ui/look/tool_window.h"
 #include "ui/window/main_window.h"
 
 using namespace vorbento;
@@ -70,6 +73,67 @@ class CycleTest : public QObject {
     QVERIFY(cycle()->isVisible());
     window_->close();
     QVERIFY(!cycle()->isVisible());
+  }
+
+  // Beside the main window where there is room, else against the edge of the
+  // available area that covers least of it; never outside that area.
+  void a_tool_window_stands_beside_or_at_the_edge_inside_the_room() {
+    const QRect room(0, 0, 1920, 1050);
+    QCOMPARE(beside({900, 700}, QRect(0, 0, 1000, 800), room), QRect(1000, 0, 900, 700));
+    QCOMPARE(beside({900, 700}, QRect(1000, 100, 900, 800), room), QRect(100, 100, 900, 700));
+    // No room on either side: over the main window's narrower strip, at the right edge here.
+    QCOMPARE(beside({900, 700}, QRect(300, 400, 1200, 800), room), QRect(1020, 350, 900, 700));
+    QCOMPARE(beside({900, 700}, QRect(500, 0, 1200, 800), room), QRect(0, 0, 900, 700));
+    // Larger than the room: shrunk to it, wholly inside.
+    QCOMPARE(beside({2500, 1200}, QRect(-50, -20, 1200, 800), room), room);
+  }
+
+  void opens_beside_the_main_window_and_keeps_its_place_when_reopened() {
+    const QRect room = window_->screen()->availableGeometry();
+    window_->move(room.topLeft());
+    QTest::keySequence(window_.get(), entry()->shortcut());
+    QVERIFY(QTest::qWaitForWindowExposed(cycle()));
+    QVERIFY(cycle()->windowFlags().testFlag(Qt::Tool));
+    QCOMPARE(cycle()->parentWidget(), window_.get());
+    QVERIFY(room.contains(cycle()->frameGeometry()));
+    if (room.width() >= window_->frameGeometry().width() + cycle()->frameGeometry().width())
+      QCOMPARE(cycle()->frameGeometry().left(), window_->frameGeometry().right() + 1);
+    // Moved and resized by the user, it comes back there.
+    const QRect moved(cycle()->pos() - QPoint(40, 0) + QPoint(0, 30), cycle()->size() - QSize(60, 50));
+    cycle()->resize(moved.size());
+    cycle()->move(moved.topLeft());
+    cycle()->close();
+    entry()->trigger();
+    QVERIFY(QTest::qWaitForWindowExposed(cycle()));
+    QCOMPARE(QRect(cycle()->pos(), cycle()->size()), moved);
+    QVERIFY(room.contains(cycle()->frameGeometry()));
+  }
+
+  void escape_closes_it_and_the_focus_returns_to_the_field() {
+    QLineEdit* field = window_->field(Field::tg1);
+    field->setFocus(Qt::OtherFocusReason);
+    QTest::keySequence(window_.get(), entry()->shortcut());
+    // A tool window counts as active with its owner: wait for the diagram itself.
+    QTRY_COMPARE(QApplication::activeWindow(), cycle());
+    cycle()->table()->setFocus(Qt::OtherFocusReason);
+    QTest::keyClick(cycle()->table(), Qt::Key_Escape);
+    QVERIFY(!cycle()->isVisible());
+    QVERIFY(!entry()->isChecked());
+    QTRY_COMPARE(QApplication::focusWidget(), field);
+  }
+
+  // Also run on a 1366 x 768 screen at 200 %: the window, frame and all,
+  // inside the available area, every row of the table in sight.
+  void stays_whole_inside_the_screen() {
+    entry()->trigger();
+    QVERIFY(QTest::qWaitForWindowExposed(cycle()));
+    QVERIFY(cycle()->screen()->availableGeometry().contains(cycle()->frameGeometry()));
+    CycleTableView* table = cycle()->table();
+    const QRect last = table->visualRect(table->model()->index(table->rowCount() - 1, 0));
+    QVERIFY2(table->viewport()->rect().contains(last),
+             qPrintable(QStringLiteral("%1 rows of %2 px in %3 px").arg(table->rowCount()).arg(last.height())
+                            .arg(table->viewport()->height())));
+    QVERIFY(cycle()->plot()->height() >= cycle()->plot()->minimumHeight());
   }
 
   void follows_every_keystroke_and_names_marked_inputs() {

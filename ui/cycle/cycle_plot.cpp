@@ -17,7 +17,8 @@ CyclePlot::CyclePlot(QWidget* parent) : QWidget(parent) {
   setAccessibleDescription(QStringLiteral(
       "A motor fordulatszáma és nyomatéka egy mozgásciklus alatt, a motor névleges és maximális nyomatékával; "
       "ugyanezek a számok a diagram alatti táblázatban."));
-  setMinimumSize(480, 330);
+  // Small enough that the table stays whole on a small scaled screen.
+  setMinimumSize(320, 120);
   setContextMenuPolicy(Qt::DefaultContextMenu);
   setAttribute(Qt::WA_OpaquePaintEvent);
 }

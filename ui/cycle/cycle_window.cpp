@@ -13,6 +13,7 @@
 #include "presentation/look/fonts.h"
 #include "ui/cycle/cycle_plot.h"
 #include "ui/cycle/cycle_table_view.h"
+#include "ui/look/tool_window.h"
 
 namespace vorbento {
 
@@ -35,6 +36,7 @@ CycleWindow::CycleWindow(FieldStore& store, QWidget* owner) : QWidget(owner, Qt:
   auto* split = new QSplitter(Qt::Vertical, this);
   plot_ = new CyclePlot(split);
   table_ = new CycleTableView(split);
+  // The plot gives up height before the table does.
   split->setStretchFactor(0, 1);
   split->setStretchFactor(1, 0);
   split->setChildrenCollapsible(false);
@@ -45,17 +47,23 @@ CycleWindow::CycleWindow(FieldStore& store, QWidget* owner) : QWidget(owner, Qt:
   // Room for every row of the table; the plot takes what the window has beyond it.
   const int table_height = table_->horizontalHeader()->height() + table_->rowCount() * table_->rowHeight(0) +
                            2 * table_->frameWidth() + 2;
-  // On a small or scaled screen (1366×768 at 125 %) the window fits the
-  // available area; the table then scrolls and the plot keeps its least size.
-  const QRect room = (owner ? owner->screen() : screen())->availableGeometry();
-  const int height = std::min(600 + table_height, room.height() * 9 / 10);
-  resize(std::min(900, room.width() * 9 / 10), height);
-  split->setSizes({std::max(plot_->minimumHeight(), height - table_height), table_height});
+  // On a small or scaled screen (1366×768 at 200 %) the whole window, its
+  // frame too, fits the available area: the plot shrinks towards its least
+  // height first, and only then the table, which scrolls.
+  QRect room = (owner ? owner->screen() : screen())->availableGeometry();
+  if (owner) room.setSize(room.size() - (owner->frameGeometry().size() - owner->size()).expandedTo(QSize(0, 0)));
+  const int height = std::min(600 + table_height, room.height());
+  resize(std::min(900, room.width()), height);
+  const int plot_height = std::max(plot_->minimumHeight(), height - table_height - split->handleWidth());
+  split->setSizes({plot_height, std::max(0, height - plot_height - split->handleWidth())});
   store_.add_observer(this);
-  // The main window hides only once its close went through (a cancelled
-  // question about unsaved changes keeps both open); minimising it hides it
-  // spontaneously and leaves the diagram open.
-  if (owner) owner->installEventFilter(this);
+  if (owner) {
+    make_tool_window(*this, *owner);
+    // The main window hides only once its close went through (a cancelled
+    // question about unsaved changes keeps both open); minimising it hides it
+    // spontaneously and leaves the diagram open.
+    owner->installEventFilter(this);
+  }
 }
 
 CycleWindow::~CycleWindow() { store_.remove_observer(this); }

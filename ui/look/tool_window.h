@@ -2,17 +2,30 @@
 // cycle's diagram and the motor and screw check.
 #pragma once
 
+#include <QRect>
+#include <QSize>
+
 class QWidget;
 
 namespace vorbento {
 
 // Makes `tool` a tool window of `owner`: it stays above the main window when
-// the user clicks into the calculator, and closes with it.
+// the user clicks into the calculator, and closes with it. Shown the first
+// time, it stands beside the owner (place_beside); shown again, where the
+// user last left it, at the size he gave it, as long as the program runs.
+// Escape closes it, and the focus goes back to the owner's field that had it.
 void make_tool_window(QWidget& tool, QWidget& owner);
 
 // Places `tool` beside `owner` where the screen's available area leaves room,
 // otherwise at the screen's edge over the least of the owner, and always
 // wholly inside the available area.
 void place_beside(QWidget& tool, const QWidget& owner);
+
+// Where a window of `frame` size stands beside `main` inside `room` (all
+// with their window frames): right of it if there is room, else left of it,
+// else against the edge of `room` that covers the least of `main`; level
+// with its top as far as `room` allows. A frame larger than `room` is
+// shrunk to it.
+QRect beside(QSize frame, const QRect& main, const QRect& room);
 
 }  // namespace vorbento

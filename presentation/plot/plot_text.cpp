@@ -1,4 +1,4 @@
-#include "presentation/cycle/cycle_text.h"
+#include "presentation/plot/plot_text.h"
 
 #include <QHash>
 #include <QPaintEngine>
@@ -63,7 +63,7 @@ TextKey key(const QFont& font, const QString& text, qreal width = 0) {
 
 }  // namespace
 
-CycleText::CycleText(QPainter& painter, const QString& family, double points)
+PlotText::PlotText(QPainter& painter, const QString& family, double points)
     : painter_(painter),
       per_point_(units_per_point(painter)),
       points_(points),
@@ -75,7 +75,7 @@ CycleText::CycleText(QPainter& painter, const QString& family, double points)
   if (cached_) shaped().trim();
 }
 
-qreal CycleText::measure(const QString& text, Kind kind) const {
+qreal PlotText::measure(const QString& text, Kind kind) const {
   if (!cached_) return metrics_[kind].horizontalAdvance(text);
   auto& widths = shaped().widths;
   const TextKey k = key(fonts_[kind], text);
@@ -83,17 +83,17 @@ qreal CycleText::measure(const QString& text, Kind kind) const {
   return *widths.insert(k, metrics_[kind].horizontalAdvance(text));
 }
 
-qreal CycleText::symbol_width(const QString& symbol, bool italic) const {
+qreal PlotText::symbol_width(const QString& symbol, bool italic) const {
   const qsizetype bar = symbol.indexOf(QLatin1Char('_'));
   if (bar < 0) return width(symbol, italic);
   return width(symbol.left(bar), italic) + measure(symbol.mid(bar + 1), italic ? kItalicSub : kSub);
 }
 
-qreal CycleText::label_width(const QString& symbol, const QString& value, bool italic) const {
+qreal PlotText::label_width(const QString& symbol, const QString& value, bool italic) const {
   return symbol_width(symbol, italic) + width(QStringLiteral(" = ") + value, italic);
 }
 
-qreal CycleText::wrapped_height(const QString& text, qreal width) const {
+qreal PlotText::wrapped_height(const QString& text, qreal width) const {
   width = std::max<qreal>(1, width);
   const auto measure = [&] {
     return std::max(line(), metrics_[0].boundingRect(QRectF(0, 0, width, 1e6), Qt::TextWordWrap, text).height());
@@ -105,7 +105,7 @@ qreal CycleText::wrapped_height(const QString& text, qreal width) const {
   return *widths.insert(k, measure());
 }
 
-void CycleText::draw(QPointF baseline, const QString& text, Kind kind) {
+void PlotText::draw(QPointF baseline, const QString& text, Kind kind) {
   painter_.setFont(fonts_[kind]);
   if (!cached_) {
     painter_.drawText(baseline, text);
@@ -123,12 +123,12 @@ void CycleText::draw(QPointF baseline, const QString& text, Kind kind) {
   painter_.drawStaticText(QPointF(baseline.x(), baseline.y() - metrics_[kind].ascent()), *it);
 }
 
-qreal CycleText::text(QPointF at, const QString& text, bool italic) {
+qreal PlotText::text(QPointF at, const QString& text, bool italic) {
   draw(at, text, italic ? kItalic : kBody);
   return width(text, italic);
 }
 
-qreal CycleText::symbol(QPointF at, const QString& symbol, bool italic) {
+qreal PlotText::symbol(QPointF at, const QString& symbol, bool italic) {
   const qsizetype bar = symbol.indexOf(QLatin1Char('_'));
   qreal w = text(at, bar < 0 ? symbol : symbol.left(bar), italic);
   if (bar >= 0) {
@@ -140,7 +140,7 @@ qreal CycleText::symbol(QPointF at, const QString& symbol, bool italic) {
   return w;
 }
 
-void CycleText::wrapped(const QRectF& box, const QString& text) {
+void PlotText::wrapped(const QRectF& box, const QString& text) {
   painter_.setFont(fonts_[kBody]);
   if (!cached_) {
     painter_.drawText(box, Qt::TextWordWrap, text);

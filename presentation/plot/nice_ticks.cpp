@@ -1,4 +1,4 @@
-#include "presentation/cycle/nice_ticks.h"
+#include "presentation/plot/nice_ticks.h"
 
 #include <algorithm>
 #include <cmath>

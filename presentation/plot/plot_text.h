@@ -1,7 +1,7 @@
-// The diagram's text: its fonts sized in points for the device the painter
-// paints on, symbols with their subscripts, and the shaping of each text kept
-// from one paint to the next on screen, where the diagram is repainted at
-// every keystroke and most of its texts stay the same.
+// A plot's text: its fonts sized in points for the device the painter paints
+// on, symbols with their subscripts, and the shaping of each text kept from
+// one paint to the next on screen, where a plot is repainted at every
+// keystroke and most of its texts stay the same.
 #pragma once
 
 #include <QFont>
@@ -16,10 +16,10 @@ class QPainter;
 
 namespace vorbento {
 
-class CycleText {
+class PlotText {
  public:
   // `points`: the labels' size; subscripts are three quarters of it.
-  CycleText(QPainter& painter, const QString& family, double points);
+  PlotText(QPainter& painter, const QString& family, double points);
 
   qreal pt(qreal points) const { return points * per_point_; }
   qreal mm(qreal millimetres) const { return millimetres * per_point_ * 72 / 25.4; }
