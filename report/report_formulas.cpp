@@ -59,7 +59,7 @@ void add_picture(ReportFlow& flow, const FieldStore& store, Picture pic) {
               for (std::size_t k = 0; k < pic.rows.size(); ++k) {
                 const bool last = k + 1 == pic.rows.size();
                 const qreal equals = last ? pic.last_equals_x : pic.equals_x;
-                const formula::ItemPtr item = formula::parse_formula(pic.rows[k]);
+                const formula::ItemPtr item = formula::parse_formula(formula::with_exact_pi(pic.rows[k]));
                 const formula::Extent extent = item->measure(style, 0);
                 const qreal axis = top + kCaption + pic.pitch * (static_cast<qreal>(k) + 0.5);
                 const QPointF origin(left + row_end_for_equals_at(style, equals) - extent.width, axis + style.axis(0));
@@ -88,7 +88,7 @@ void add_formulas(ReportFlow& flow, const FieldStore& store) {
   torques->relation_space = 0.2;
   torques->operator_space = 0.13;
   add_picture(flow, store,
-              {QStringLiteral("Fordulatszám, gyorulási idő és inercia számítások"), formula::image1_rows(),
+              {QStringLiteral("Fordulatszám, gyorsulási idő és inercia számítások"), formula::image1_rows(),
                kImage1Fields, speeds, 46, 245, 245});
   add_picture(flow, store,
               {QStringLiteral("Szükséges forgatónyomaték és motorteljesítmények számítása"), formula::image2_rows(),

@@ -58,16 +58,23 @@ ReportFlow::ReportFlow(QSizeF page, qreal margin) : page_(page), margin_(margin)
 void ReportFlow::lay_out() {
   const qreal bottom = page_.height() - kFooterBottom - 30;
   places_.clear();
+  head_tops_.clear();
   int page = 0;
   qreal y = kContentTop;
   for (std::size_t k = 0; k < blocks_.size(); ++k) {
     // A title moves on together with the block it introduces.
     qreal needed = blocks_[k].height;
     if (blocks_[k].keep_with_next && k + 1 < blocks_.size()) needed += blocks_[k + 1].height;
+    qreal head_top = -1;
     if ((blocks_[k].starts_page || y + needed > bottom) && y > kContentTop) {
       ++page;
       y = kContentTop;
+      if (blocks_[k].continued_head) {
+        head_top = y;
+        y += blocks_[k].continued_head->height;
+      }
     }
+    head_tops_.push_back(head_top);
     places_.emplace_back(page, y);
     y += blocks_[k].height;
   }
@@ -85,6 +92,7 @@ void ReportFlow::paint(QPainter& painter, QPagedPaintDevice& device, const Repor
     painter.save();
     // Whatever a block holds stays between the header's rule and the footer.
     painter.setClipRect(QRectF(0, kContentTop - 12, page_.width(), page_.height() - kFooterBottom - 18 - kContentTop + 12));
+    if (head_tops_[k] >= 0) blocks_[k].continued_head->paint(painter, head_tops_[k]);
     blocks_[k].paint(painter, places_[k].second);
     painter.restore();
   }

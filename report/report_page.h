@@ -11,6 +11,7 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 #include <vector>
 
 class QPagedPaintDevice;
@@ -42,6 +43,9 @@ struct Block {
   std::function<void(QPainter&, qreal top)> paint;
   bool keep_with_next = false;  // a title stays with what follows it
   bool starts_page = false;
+  // Drawn above the block when it begins a page: a table's head again over
+  // the rows that go on there.
+  std::shared_ptr<const Block> continued_head{};
 };
 
 class ReportFlow {
@@ -72,6 +76,7 @@ class ReportFlow {
   qreal margin_;
   std::vector<Block> blocks_;
   std::vector<std::pair<int, qreal>> places_;  // page and top of each block
+  std::vector<qreal> head_tops_;               // of a block's continued head, or -1
   int pages_ = 0;
   int first_page_ = 0;
   int total_pages_ = 0;

@@ -40,4 +40,6 @@ constexpr std::array<QStringView, 11> kImage2{
 std::span<const QStringView> image1_rows() { return kImage1; }
 std::span<const QStringView> image2_rows() { return kImage2; }
 
+QString with_exact_pi(QStringView row) { return row.toString().replace(QStringLiteral("3,14"), QStringLiteral("π")); }
+
 }  // namespace vorbento::formula

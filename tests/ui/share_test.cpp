@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QFile>
 #include <QFileDialog>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
@@ -15,6 +16,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QTreeView>
 #include <QWindow>
 
 #include <memory>
@@ -154,7 +156,26 @@ class ShareTest : public QObject {
     }
   }
 
-  // The PDF through its file dialog: named after the window's document, written.
+  // The texts of the file list that its columns cut, once the list is read
+  // (Névtelen.pdf is in the folder); the whole row must be in view too.
+  static QString cut_columns(QFileDialog& dialog) {
+    auto* tree = dialog.findChild<QTreeView*>(QStringLiteral("treeView"));
+    if (!tree) return QStringLiteral("no list");
+    for (int n = 0; n < 100 && tree->model()->rowCount(tree->rootIndex()) == 0; ++n) QTest::qWait(20);
+    QString cut;
+    const QFontMetrics metrics(tree->font());
+    const QHeaderView* head = tree->header();
+    if (head->sectionViewportPosition(3) + head->sectionSize(3) > tree->viewport()->width()) cut += QStringLiteral("row ");
+    for (int row = 0; row < tree->model()->rowCount(tree->rootIndex()); ++row)
+      for (int column : {2, 3}) {
+        const QString text = tree->model()->index(row, column, tree->rootIndex()).data().toString();
+        if (metrics.horizontalAdvance(text) + 8 > head->sectionSize(column)) cut += text + QLatin1Char(' ');
+      }
+    return cut;
+  }
+
+  // The PDF through its file dialog: named after the window's document,
+  // its list's columns whole, written.
   void pdf_from_the_menu() {
     QTemporaryDir dir;
     const QString design = dir.filePath(QStringLiteral("tengely.vorbento"));
@@ -166,17 +187,19 @@ class ShareTest : public QObject {
     for (const QString& expected : {QStringLiteral("Névtelen.pdf"), QStringLiteral("tengely.pdf")}) {
       if (expected.startsWith(u't')) QVERIFY(window_->document().open_at_start(design));
       const QString path = dir.filePath(expected);
-      QString offered, folder;
+      QString offered, folder, cut = QStringLiteral("not shown");
       QTimer::singleShot(0, this, [&] {
         auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
         if (!dialog) return;
         offered = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->text();
         folder = dialog->directory().absolutePath();
+        if (expected.startsWith(u't')) cut = cut_columns(*dialog);
         dialog->selectFile(path);
         static_cast<QDialog*>(dialog)->accept();  // the dialog's own check, as the Save button
       });
       file_entry(QStringLiteral("exportalasPdf"))->trigger();
       QCOMPARE(offered, expected);
+      if (expected.startsWith(u't')) QVERIFY2(cut.isEmpty(), qPrintable(cut));
       // Where the user works: the folder last used, then the design's own.
       if (expected.startsWith(u't')) QCOMPARE(folder, QDir(dir.path()).absolutePath());
       QFile pdf(path);
@@ -198,10 +221,10 @@ class ShareTest : public QObject {
     QVERIFY2(pages >= 4, qPrintable(QString::number(pages)));
   }
   // From the keyboard: Ctrl+P and Enter print, Tab reaches the toolbar's
-  // Print button, Escape still closes the preview.
+  // Print button and it shows the focus, Escape still closes the preview.
   void print_preview_from_the_keyboard() {
     int printed = 0;
-    bool tab_reaches_print = false, closed = false;
+    bool tab_reaches_print = false, closed = false, focus_shown = false;
     QTimer::singleShot(0, this, [&] {
       auto* dialog = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
       if (!dialog) return;
@@ -219,6 +242,15 @@ class ShareTest : public QObject {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         auto* button = qobject_cast<QToolButton*>(QApplication::focusWidget());
         tab_reaches_print = button && button->defaultAction() == print;
+        if (tab_reaches_print) {
+          // Framed in the selection colour, clearly, not merely a shade apart.
+          const QImage focused = button->grab().toImage();
+          const QRgb frame = button->palette().color(QPalette::Highlight).rgb();
+          int framed = 0;
+          for (int y = 0; y < focused.height(); ++y)
+            for (int x = 0; x < focused.width(); ++x) framed += focused.pixel(x, y) == frame ? 1 : 0;
+          focus_shown = framed >= focused.width();
+        }
       }
       QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
       closed = !dialog->isVisible();
@@ -227,6 +259,7 @@ class ShareTest : public QObject {
     file_entry(QStringLiteral("nyomtatas"))->trigger();
     QCOMPARE(printed, 2);
     QVERIFY(tab_reaches_print);
+    QVERIFY(focus_shown);
     QVERIFY(closed);
   }
 };

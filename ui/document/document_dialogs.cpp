@@ -5,6 +5,8 @@
 #include <QFileDialog>
 #include <QFileInfo>
 
+#include "ui/document/file_dialog_size.h"
+
 namespace vorbento {
 
 QMessageBox* save_question(QWidget* parent, const QString& name) {
@@ -33,13 +35,18 @@ class StandardDialogs : public DocumentDialogs {
     dialog.setFileMode(QFileDialog::AnyFile);
     // The suffix is added before the dialog asks about overwriting a file.
     dialog.setDefaultSuffix(kDocumentSuffix);
+    fit_file_dialog(dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     return dialog.selectedFiles().constFirst();
   }
 
   QString open_path(QWidget* parent, const QString& directory) override {
-    return QFileDialog::getOpenFileName(parent, QStringLiteral("Megnyitás"), directory,
-                                        kDocumentFilter + QStringLiteral(";;Minden fájl (*)"));
+    QFileDialog dialog(parent, QStringLiteral("Megnyitás"), directory,
+                       kDocumentFilter + QStringLiteral(";;Minden fájl (*)"));
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    fit_file_dialog(dialog);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().constFirst();
   }
 
   void show_failure(QWidget* parent, const QString& sentence, const QString& reason) override {

@@ -1,5 +1,6 @@
 // The print preview from the keyboard: Ctrl+P, or Enter on the pages,
-// prints; Tab reaches every button of its toolbar; Escape closes it as before.
+// prints; Tab reaches every button of its toolbar, and the button it is on
+// is framed; Escape closes it as before.
 #pragma once
 
 class QPrintPreviewDialog;

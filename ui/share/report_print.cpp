@@ -9,6 +9,7 @@
 
 #include "report/report.h"
 #include "ui/document/document_dialogs.h"
+#include "ui/document/file_dialog_size.h"
 #include "ui/document/start_folder.h"
 #include "ui/share/preview_keys.h"
 
@@ -49,6 +50,7 @@ void export_report_pdf(QWidget* parent, const FieldStore& store, const SharedDes
   dialog.setDirectory(start_folder(design.path));
   // "tengely.vorbento" is offered as "tengely.pdf".
   dialog.selectFile(QFileInfo(design.name).completeBaseName() + QStringLiteral(".pdf"));
+  fit_file_dialog(dialog);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
   const QString path = dialog.selectedFiles().front();
   remember_folder(path);
