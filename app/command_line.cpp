@@ -73,8 +73,10 @@ CommandLine read_command_line(int argc, char* argv[]) {
   if (pdf) {
     command.mode = CommandLine::Mode::pdf;
     command.pdf = parser.value(QStringLiteral("pdf"));
-    if (command.pdf.isEmpty()) {
-      std::fputs("vorbento: a --pdf után a PDF fájl neve kell: vorbento --pdf KIMENET.pdf [FÁJL...]\n", stderr);
+    // A design named where OUT belongs would be written over.
+    if (!command.pdf.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) {
+      std::fputs(qPrintable(QStringLiteral("vorbento: a --pdf után a PDF fájl neve kell (.pdf végű, nem „%1”): "
+                                           "vorbento --pdf KIMENET.pdf [FÁJL...]\n").arg(command.pdf)), stderr);
       std::exit(1);
     }
   } else if (results) {

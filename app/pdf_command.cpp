@@ -1,6 +1,7 @@
 #include "app/pdf_command.h"
 
 #include <QDateTime>
+#include <QFileInfo>
 #include <QGuiApplication>
 
 #include <memory>
@@ -8,12 +9,36 @@
 
 #include "app/design_opening.h"
 #include "calc/handlers.h"
+#include "presentation/files/pdf_target.h"
 #include "report/report.h"
 #include "ui/document/document_dialogs.h"
 
 namespace vorbento {
 
+namespace {
+
+bool same_file(const QString& a, const QString& b) {
+  const QFileInfo x(a), y(b);
+  if (x.absoluteFilePath() == y.absoluteFilePath()) return true;
+  return x.exists() && y.exists() && x.canonicalFilePath() == y.canonicalFilePath();
+}
+
+// Why OUT must stay as it is: a forgotten OUT makes the first design the
+// place the report would go.
+QString out_refusal(const CommandLine& command) {
+  for (const QString& file : command.files)
+    if (same_file(command.pdf, file))
+      return QStringLiteral("„%1” a megnyitandó tervek között is szerepel: a PDF nem írhat rá.").arg(file);
+  return pdf_overwrite_refusal(command.pdf);
+}
+
+}  // namespace
+
 int run_pdf_command(int argc, char* argv[], const CommandLine& command) {
+  if (const QString why = out_refusal(command); !why.isEmpty()) {
+    say(QStringLiteral("A PDF nem írható. ") + why);
+    return 1;
+  }
   // Every design is opened before anything is written: a refused one leaves
   // OUT.pdf untouched, and no platform is loaded for nothing.
   std::vector<std::unique_ptr<Calculator>> calculators;

@@ -3,9 +3,10 @@
 # Wayland, no platform chosen. Every malformed command is refused there too,
 # with exit status 1 and a word on what is wrong, before a display is looked
 # for; Qt's own options still pass.
-# Usage: command_line_check.sh VORBENTO
+# Usage: command_line_check.sh VORBENTO DESIGN
 set -eu
 program="$1"
+design="$2"
 run() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" "$@"; }
 out="$(run --version)" || { echo "FAIL: --version exited $?" >&2; exit 1; }
 [ "$out" = "Vorbento 0.2" ] || { echo "FAIL: --version printed: $out" >&2; exit 1; }
@@ -28,4 +29,23 @@ refused bogus --bogus a.vorbento
 refused pdf --pdf
 refused results --pdf out.pdf --results
 refused "one FILE" a.vorbento b.vorbento
+
+# --pdf never writes over what is not a report: a forgotten OUT, OUT named
+# among the FILEs, an existing file that is no PDF. Refused before anything
+# is read, every file as it was.
+dir="$(mktemp -d)"
+trap 'rm -rf "$dir" "$dir.before"' EXIT
+cp "$design" "$dir/x.vorbento"
+cp "$design" "$dir/y.vorbento"
+printf '%%PDF-1.4\n' > "$dir/r.pdf"
+printf 'jegyzet\n' > "$dir/notes.pdf"
+cp -r "$dir" "$dir.before"
+refused x.vorbento --pdf "$dir/x.vorbento" "$dir/y.vorbento"
+refused "r.pdf” a megnyitandó" --pdf "$dir/r.pdf" "$dir/y.vorbento" "$dir/./r.pdf"
+refused notes.pdf --pdf "$dir/notes.pdf" "$dir/y.vorbento"
+diff -r "$dir.before" "$dir" >/dev/null || { echo "FAIL: --pdf changed a file it refused" >&2; exit 1; }
+# An older report is replaced, its suffix in any case.
+mv "$dir/r.pdf" "$dir/r.PDF"
+run --pdf "$dir/r.PDF" "$dir/y.vorbento" || { echo "FAIL: --pdf over an older PDF exited $?" >&2; exit 1; }
+[ "$(wc -c < "$dir/r.PDF")" -gt 1000 ] || { echo "FAIL: the older PDF was not replaced" >&2; exit 1; }
 echo "command line ok"

@@ -7,6 +7,7 @@
 #include <QPrinter>
 #include <QWidget>
 
+#include "presentation/files/pdf_target.h"
 #include "report/report.h"
 #include "ui/document/document_dialogs.h"
 #include "ui/document/file_dialog_size.h"
@@ -54,7 +55,9 @@ void export_report_pdf(QWidget* parent, const FieldStore& store, const SharedDes
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
   const QString path = dialog.selectedFiles().front();
   remember_folder(path);
-  const QString reason = write_report_pdf(path, store, header_now(design));
+  // The dialog's question about replacing a file does not tell a design from an older PDF.
+  QString reason = pdf_overwrite_refusal(path);
+  if (reason.isEmpty()) reason = write_report_pdf(path, store, header_now(design));
   if (!reason.isEmpty()) show_failure_box(parent, write_failure_sentence(path), reason);
 }
 
