@@ -129,13 +129,12 @@ struct Sig7 {
   int exponent;                // value = d1.d2...d7 * 10^exponent
 };
 
-Sig7 to_sig7(float v) {
+Sig7 to_sig7(double v) {
   Sig7 s{};
   std::array<char, 32> buf{};
   // to_chars rounds the exact binary value, exact ties to even, and never
   // looks at the locale.
-  auto res = std::to_chars(buf.data(), buf.data() + buf.size(), static_cast<double>(v),
-                           std::chars_format::scientific, 6);
+  auto res = std::to_chars(buf.data(), buf.data() + buf.size(), v, std::chars_format::scientific, 6);
   const char* p = buf.data();
   s.negative = *p == '-';
   if (s.negative) ++p;
@@ -203,8 +202,10 @@ std::string format_fixed(float value, int decimals) {
   return out;
 }
 
-std::string format_short(float value) {
-  if (value == 0.0f) return "0";
+std::string format_short(float value) { return format_short(static_cast<double>(value)); }
+
+std::string format_short(double value) {
+  if (value == 0.0) return "0";
   const Sig7 s = to_sig7(value);
   int last = 6;  // last significant digit kept
   while (last > 0 && s.digits[static_cast<std::size_t>(last)] == '0') --last;

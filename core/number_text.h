@@ -35,5 +35,8 @@ std::string format_fixed(float value, int decimals);
 // At most 7 significant digits, no trailing zeros or point; exponent form
 // ("1.234568E+07", "1E-05") below 1E-4 and from 1E7 on. Zero is "0".
 std::string format_short(float value);
+// The same for a double, rounded once to 7 significant digits (three-digit
+// exponents where a double needs them).
+std::string format_short(double value);
 
 }  // namespace vorbento
