@@ -41,6 +41,7 @@ constexpr BlockDef accel_g0_block(Fields guard) {
           .formula = accel_g0, .result = mgyg0, .writes = {mgyg0}, .format = Format::fixed8};
 }
 constexpr BlockDef kMgyg0 = accel_g0_block(kAccelG0);
+constexpr BlockDef kMgyg0TimeOnly = accel_g0_block({meg0, tgyg0});
 constexpr BlockDef kMgyg1{.check = kAccelG1, .read = kAccelG1, .positive = kAccelG1,
                           .formula = accel_g1, .result = mgyg1, .writes = {mgyg1}, .format = Format::fixed8};
 constexpr BlockDef kMlg0{.check = kBrakeG0, .read = kBrakeG0, .positive = kBrakeG0,
@@ -52,6 +53,7 @@ constexpr BlockDef brake_g1_block(Fields guard) {
           .formula = brake_g1, .result = mlg1, .writes = {mlg1}, .format = Format::fixed8};
 }
 constexpr BlockDef kMlg1 = brake_g1_block(kBrakeG1);
+constexpr BlockDef kMlg1WithoutInertia = brake_g1_block({meg1, tlg1, nmg1});
 constexpr BlockDef kPgylg0{.check = kPowerG0, .read = kPowerG0, .positive = kPowerG0,
                            .formula = power_g0, .result = pgylg0, .writes = {pgylg0}, .format = Format::fixed8};
 constexpr BlockDef kPgylg1{.check = kPowerG1, .read = kPowerG1, .positive = kPowerG1,
@@ -70,13 +72,7 @@ void mlg0_block(FieldStore& s, Trigger) { run_block(s, kMlg0); }
 void mlg1_block(FieldStore& s, Trigger) { run_block(s, kMlg1); }
 void pgylg0_block(FieldStore& s, Trigger) { run_block(s, kPgylg0); }
 void pgylg1_block(FieldStore& s, Trigger) { run_block(s, kPgylg1); }
-void mgyg0_block_time_only(FieldStore& s, Trigger) {
-  static constexpr BlockDef b = accel_g0_block({meg0, tgyg0});
-  run_block(s, b);
-}
-void mlg1_block_without_inertia(FieldStore& s, Trigger) {
-  static constexpr BlockDef b = brake_g1_block({meg1, tlg1, nmg1});
-  run_block(s, b);
-}
+void mgyg0_block_time_only(FieldStore& s, Trigger) { run_block(s, kMgyg0TimeOnly); }
+void mlg1_block_without_inertia(FieldStore& s, Trigger) { run_block(s, kMlg1WithoutInertia); }
 
 }  // namespace vorbento::dynamic_torques

@@ -43,6 +43,11 @@ constexpr BlockDef motor_speed_block(Format format) {
           .formula = motor_speed_g0, .result = nmg0, .writes = {nmg0}, .format = format};
 }
 
+constexpr BlockDef kIShort = ratio_block(Format::short_form);
+constexpr BlockDef kIFixed10 = ratio_block(Format::fixed10);
+constexpr BlockDef kNmg0Short = motor_speed_block(Format::short_form);
+constexpr BlockDef kNmg0Fixed10 = motor_speed_block(Format::fixed10);
+
 // From the working values as the rapid-speed handler's blocks left them:
 // no text checked, none converted.
 constexpr BlockDef kIFromValues{.positive = {vg0, h, nmg0},
@@ -59,22 +64,10 @@ void follow_from_start(StartBasis& basis) {
 void tgyg1_block(FieldStore& s, Trigger) { run_block(s, kTgyg1); }
 void tgyg0_block(FieldStore& s, Trigger) { run_block(s, kTgyg0); }
 void nmg1_block(FieldStore& s, Trigger) { run_block(s, kNmg1); }
-void i_block_short(FieldStore& s, Trigger) {
-  static constexpr BlockDef b = ratio_block(Format::short_form);
-  run_block(s, b);
-}
-void i_block_fixed10(FieldStore& s, Trigger) {
-  static constexpr BlockDef b = ratio_block(Format::fixed10);
-  run_block(s, b);
-}
-void nmg0_block_short(FieldStore& s, Trigger) {
-  static constexpr BlockDef b = motor_speed_block(Format::short_form);
-  run_block(s, b);
-}
-void nmg0_block_fixed10(FieldStore& s, Trigger) {
-  static constexpr BlockDef b = motor_speed_block(Format::fixed10);
-  run_block(s, b);
-}
+void i_block_short(FieldStore& s, Trigger) { run_block(s, kIShort); }
+void i_block_fixed10(FieldStore& s, Trigger) { run_block(s, kIFixed10); }
+void nmg0_block_short(FieldStore& s, Trigger) { run_block(s, kNmg0Short); }
+void nmg0_block_fixed10(FieldStore& s, Trigger) { run_block(s, kNmg0Fixed10); }
 void i_from_working_values(FieldStore& s, Trigger) { run_block(s, kIFromValues); }
 
 }  // namespace vorbento::kinematics
