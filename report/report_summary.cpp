@@ -107,6 +107,8 @@ struct Sheet {
 
 std::shared_ptr<Sheet> measure(const QPaintDevice& device, std::span<const ReportedDesign> designs, qreal width) {
   auto s = std::make_shared<Sheet>(device);
+  // The row groups in their order down the page; a further kind of figure
+  // is one more group of rows built like these.
   std::vector<SummaryRow> inputs = differing_inputs(designs);
   if (!inputs.empty()) s->groups.push_back({QStringLiteral("Eltérő bemenő adatok"), std::move(inputs)});
   s->groups.push_back({QStringLiteral("Kimenő adatok és a motor nyomatékai"), result_rows(designs)});
@@ -296,6 +298,7 @@ void add_table(ReportFlow& flow, const std::shared_ptr<Sheet>& sheet, std::size_
     blocks.back().keep_with_next = true;
     blocks.push_back(notes_block(s, flow, std::move(notes)));
   }
+  for (const Block& b : blocks) blocks.front().whole_height += b.height;
   for (std::size_t k = 0; k < blocks.size(); ++k) {
     if (k > 0) blocks[k].continued_head = again;
     flow.add(std::move(blocks[k]));
