@@ -30,7 +30,8 @@ qsizetype last_break(const QString& text, qsizetype extension, const QFontMetric
 QString shortened(const QString& text, qsizetype extension, const QFontMetricsF& metrics, qreal width) {
   const QString tail = text.mid(extension);
   const qreal stem_room = width - metrics.horizontalAdvance(tail);
-  if (stem_room < metrics.horizontalAdvance(QStringLiteral("ab…"))) return metrics.elidedText(text, Qt::ElideRight, width);
+  if (stem_room < metrics.horizontalAdvance(QStringLiteral("ab…")))
+    return metrics.elidedText(text, Qt::ElideRight, width);
   return metrics.elidedText(text.left(extension), Qt::ElideMiddle, stem_room) + tail;
 }
 

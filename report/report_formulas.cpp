@@ -59,6 +59,7 @@ void add_picture(ReportFlow& flow, const FieldStore& store, Picture pic) {
               for (std::size_t k = 0; k < pic.rows.size(); ++k) {
                 const bool last = k + 1 == pic.rows.size();
                 const qreal equals = last ? pic.last_equals_x : pic.equals_x;
+                // π where the inertias are computed with it, for a check by hand.
                 const formula::ItemPtr item = formula::parse_formula(formula::with_exact_pi(pic.rows[k]));
                 const formula::Extent extent = item->measure(style, 0);
                 const qreal axis = top + kCaption + pic.pitch * (static_cast<qreal>(k) + 0.5);

@@ -66,7 +66,10 @@ void ReportFlow::lay_out() {
     qreal needed = blocks_[k].height;
     if (blocks_[k].keep_with_next && k + 1 < blocks_.size()) needed += blocks_[k + 1].height;
     qreal head_top = -1;
-    if ((blocks_[k].starts_page || y + needed > bottom) && y > kContentTop) {
+    const qreal whole = blocks_[k].whole_height;
+    const bool whole_fits_a_page = kContentTop + whole <= bottom;
+    if ((blocks_[k].starts_page || y + needed > bottom || (whole_fits_a_page && y + whole > bottom)) &&
+        y > kContentTop) {
       ++page;
       y = kContentTop;
       if (blocks_[k].continued_head) {

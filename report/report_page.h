@@ -43,6 +43,10 @@ struct Block {
   std::function<void(QPainter&, qreal top)> paint;
   bool keep_with_next = false;  // a title stays with what follows it
   bool starts_page = false;
+  // The height of the block with those after it that belong with it (a
+  // table's rows under its head): a page that has not room for them all
+  // while an empty one would is left for the next.
+  qreal whole_height = 0;
   // Drawn above the block when it begins a page: a table's head again over
   // the rows that go on there.
   std::shared_ptr<const Block> continued_head{};

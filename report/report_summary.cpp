@@ -64,7 +64,8 @@ SummaryRow field_summary_row(std::span<const ReportedDesign> designs, Field f) {
   for (const ReportedDesign& d : designs) {
     FieldRow r = field_row(*d.store, f);
     const bool marked = !r.mark.isEmpty();
-    row.cells.push_back({std::move(r.value), marked && d.store->mark(f) == Problem::none, marked, std::move(r.mark), 0, {}});
+    const bool stale = marked && d.store->mark(f) == Problem::none;
+    row.cells.push_back({std::move(r.value), stale, marked, std::move(r.mark), 0, {}});
   }
   return row;
 }
@@ -107,11 +108,16 @@ struct Sheet {
 
 std::shared_ptr<Sheet> measure(const QPaintDevice& device, std::span<const ReportedDesign> designs, qreal width) {
   auto s = std::make_shared<Sheet>(device);
+  // The row groups in their order down the page; a further kind of figure
+  // is one more group of rows built like these.
   std::vector<SummaryRow> inputs = differing_inputs(designs);
   if (!inputs.empty()) s->groups.push_back({QStringLiteral("Eltérő bemenő adatok"), std::move(inputs)});
   s->groups.push_back({QStringLiteral("Kimenő adatok és a motor nyomatékai"), result_rows(designs)});
   for (const ReportedDesign& d : designs) s->names.push_back(d.name);
 
+  // A typed text wider than the widest figure of the results wraps in its
+  // cell rather than widen every column (and push designs into tables of one).
+  const qreal widest_figure = s->italic_metrics.horizontalAdvance(QStringLiteral("-00000.0000000000"));
   qreal value_width = 0;
   std::vector<QString> seen;  // the distinct words of the marks
   std::vector<QString> texts;
@@ -121,7 +127,8 @@ std::shared_ptr<Sheet> measure(const QPaintDevice& device, std::span<const Repor
       s->symbol_width = std::max(s->symbol_width, s->metrics.horizontalAdvance(r.symbol) - (bar < 0 ? 0 : 4));
       s->unit_width = std::max(s->unit_width, s->metrics.horizontalAdvance(r.unit));
       for (const Cell& c : r.cells) {
-        value_width = std::max(value_width, s->metrics_of(c).horizontalAdvance(c.text));
+        const qreal text = s->metrics_of(c).horizontalAdvance(c.text.left(40));
+        value_width = std::max(value_width, std::min(text, widest_figure));
         texts.push_back(c.text);
         if (c.marked && std::find(seen.begin(), seen.end(), c.words) == seen.end()) seen.push_back(c.words);
       }
@@ -149,7 +156,8 @@ std::shared_ptr<Sheet> measure(const QPaintDevice& device, std::span<const Repor
   const qreal point = common_decimal_point(texts, s->metrics, s->italic_metrics, s->text_width());
   for (RowGroup& g : s->groups)
     for (SummaryRow& r : g.rows)
-      for (Cell& c : r.cells) c.fitted = fit_value(c.text, c.stale ? s->italic : s->body, device, s->text_width(), point);
+      for (Cell& c : r.cells)
+        c.fitted = fit_value(c.text, c.stale ? s->italic : s->body, device, s->text_width(), point);
   return s;
 }
 
@@ -215,15 +223,18 @@ Block row_block(const std::shared_ptr<const Sheet>& s, const ReportFlow& flow, c
               const Cell& c = row.cells[first + d];
               const qreal x = first_x + s->column_width * static_cast<qreal>(d);
               if (c.marked)
-                p.fillRect(QRectF(x - 3, y + 1, s->column_width - kGap + 3, height - 2), c.stale ? stale_tint() : problem_tint());
+                p.fillRect(QRectF(x - 3, y + 1, s->column_width - kGap + 3, height - 2),
+                           c.stale ? stale_tint() : problem_tint());
               p.setPen(Qt::black);
               const QFont& font = c.stale ? s->italic : s->body;
-              draw_cell(p, c.fitted.cell, font, QPointF(x + c.fitted.indent, y + kPad), s->text_width() - c.fitted.indent);
+              draw_cell(p, c.fitted.cell, font, QPointF(x + c.fitted.indent, y + kPad),
+                        s->text_width() - c.fitted.indent);
               if (c.note > 0) {
                 // The note's number raised after the figure's first line,
                 // apart from it so that a copied figure keeps no stray digit.
                 const QString& shown = c.fitted.cell.lines == 1 ? c.fitted.cell.text : c.text;
-                const qreal end = std::min(c.fitted.indent + s->metrics_of(c).horizontalAdvance(shown), s->text_width());
+                const qreal end =
+                    std::min(c.fitted.indent + s->metrics_of(c).horizontalAdvance(shown), s->text_width());
                 p.setFont(s->small);
                 p.drawText(QPointF(x + end + 3, base - s->metrics.ascent() * 0.35), QString::number(c.note));
               }
@@ -242,9 +253,8 @@ Block notes_block(const std::shared_ptr<const Sheet>& s, const ReportFlow& flow,
   std::vector<qreal> heights;
   qreal total = 6;
   for (const QString& words : notes) {
-    heights.push_back(std::max(s->metrics.lineSpacing(),
-                               s->italic_metrics.boundingRect(QRectF(0, 0, width, 1e5), Qt::TextWordWrap, words).height()) +
-                      4);
+    const QRectF wrapped = s->italic_metrics.boundingRect(QRectF(0, 0, width, 1e5), Qt::TextWordWrap, words);
+    heights.push_back(std::max(s->metrics.lineSpacing(), wrapped.height()) + 4);
     total += heights.back();
   }
   return {total, [s, notes = std::move(notes), heights, left, number_width, width](QPainter& p, qreal top) {
@@ -255,8 +265,8 @@ Block notes_block(const std::shared_ptr<const Sheet>& s, const ReportFlow& flow,
               p.drawText(QRectF(left, y, number_width - 8, s->metrics.lineSpacing()), Qt::AlignRight | Qt::AlignTop,
                          QString::number(k + 1));
               p.setFont(s->italic);
-              p.drawText(QRectF(left + number_width, y, width, heights[k]), Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop,
-                         notes[k]);
+              p.drawText(QRectF(left + number_width, y, width, heights[k]),
+                         Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, notes[k]);
               y += heights[k];
             }
           }};
@@ -296,6 +306,7 @@ void add_table(ReportFlow& flow, const std::shared_ptr<Sheet>& sheet, std::size_
     blocks.back().keep_with_next = true;
     blocks.push_back(notes_block(s, flow, std::move(notes)));
   }
+  for (const Block& b : blocks) blocks.front().whole_height += b.height;
   for (std::size_t k = 0; k < blocks.size(); ++k) {
     if (k > 0) blocks[k].continued_head = again;
     flow.add(std::move(blocks[k]));
@@ -319,7 +330,8 @@ void add_design_summary(ReportFlow& flow, const QPaintDevice& device, std::span<
               [s, left, right, line](QPainter& p, qreal top) {
                 p.setFont(s->italic);
                 p.setPen(Qt::black);
-                p.drawText(QRectF(left, top, right - left, s->metrics.lineSpacing() + 4), Qt::AlignLeft | Qt::AlignTop, line);
+                p.drawText(QRectF(left, top, right - left, s->metrics.lineSpacing() + 4),
+                           Qt::AlignLeft | Qt::AlignTop, line);
               },
               true});
   }

@@ -5,6 +5,7 @@
 #include "presentation/formula/formula_layout.h"
 #include "presentation/formula/formula_markup.h"
 #include "presentation/formula/formula_picture.h"
+#include "presentation/formula/formula_rows.h"
 
 #include <QImage>
 #include <QObject>
@@ -191,6 +192,16 @@ class FormulaLayoutTest : public QObject {
       }
       if (!threw) QFAIL(qPrintable(QStringLiteral("accepted: ") + QString::fromUtf16(markup)));
     }
+  }
+
+  // The report's rows: π where the inertias are computed with 3.1415926535,
+  // still valid markup; the 6,28 computed with stays as it is.
+  void report_rows_write_pi_where_the_inertias_use_it() {
+    QCOMPARE(linear_formula(with_exact_pi(image1_rows()[6])),
+             QStringLiteral("J_orsó = (D_orsó⁴ * π * ρ_orsó * l_orsó) / 32"));
+    QCOMPARE(with_exact_pi(image1_rows()[5]), image1_rows()[5].toString());
+    for (const auto rows : {image1_rows(), image2_rows()})
+      for (QStringView row : rows) QVERIFY(!with_exact_pi(row).contains(QStringLiteral("3,14")));
   }
 
   void rows_sharing_an_end_line_up_and_sit_on_their_axis() {
