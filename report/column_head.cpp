@@ -30,8 +30,10 @@ qsizetype last_break(const QString& text, qsizetype extension, const QFontMetric
 QString shortened(const QString& text, qsizetype extension, const QFontMetricsF& metrics, qreal width) {
   const QString tail = text.mid(extension);
   const qreal stem_room = width - metrics.horizontalAdvance(tail);
+  // Too narrow for the extension beside a stem: every design's file has the
+  // same one, so the stem's own end, which tells the designs apart, keeps the room.
   if (stem_room < metrics.horizontalAdvance(QStringLiteral("ab…")))
-    return metrics.elidedText(text, Qt::ElideRight, width);
+    return metrics.elidedText(text.left(extension), Qt::ElideMiddle, width);
   return metrics.elidedText(text.left(extension), Qt::ElideMiddle, stem_room) + tail;
 }
 
