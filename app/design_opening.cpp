@@ -20,4 +20,8 @@ bool open_design(const QString& file, Calculator& calculator) {
   return true;
 }
 
+void make_edits(const CommandLine& command, Calculator& calculator) {
+  for (const FieldEdit& e : command.edits) calculator.edit(e.field, e.text);
+}
+
 }  // namespace vorbento

@@ -45,6 +45,7 @@ int run_results_command(const CommandLine& command) {
       refused = true;
       continue;
     }
+    make_edits(command, calculator);
     if (!refused) append_design(out, file, calculator);
   }
   if (refused) return 1;
