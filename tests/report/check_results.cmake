@@ -101,6 +101,16 @@ if(NOT table MATCHES "stale_design.vorbento\tm\tm\t30kg\tkg\t[^\t\n]*\tNem szám
   fail("the bad mass without its words")
 endif()
 
+# --json: the same rows as one JSON document, and no tab-cell rule on its texts.
+execute_process(COMMAND ${VORBENTO} --results --json --set "f=1e999" ${designs}
+                RESULT_VARIABLE rc OUTPUT_FILE ${WORK}/results.json ERROR_VARIABLE err)
+execute_process(COMMAND ${VORBENTO} --results --set "f=1e999" ${designs} OUTPUT_FILE ${WORK}/results.tsv)
+execute_process(COMMAND ${PYTHON} ${DIR}/json_matches_table.py ${WORK}/results.json ${WORK}/results.tsv
+                RESULT_VARIABLE compared ERROR_VARIABLE why)
+if(NOT rc EQUAL 0 OR err OR NOT compared EQUAL 0)
+  fail("--json (exit ${rc}, ${err}): ${why}")
+endif()
+
 # All or nothing: a refused design among good ones.
 file(WRITE ${WORK}/not_json.vorbento "{\"format\": \"vorbento\",")
 foreach(bad ${WORK}/missing.vorbento ${WORK}/not_json.vorbento ${WORK})
