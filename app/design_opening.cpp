@@ -2,8 +2,7 @@
 
 #include <cstdio>
 
-#include "document/document_file.h"
-#include "ui/document/document_dialogs.h"
+#include "presentation/files/design_file.h"
 
 namespace vorbento {
 

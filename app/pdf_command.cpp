@@ -9,9 +9,9 @@
 
 #include "app/design_opening.h"
 #include "calc/handlers.h"
+#include "presentation/files/design_file.h"
 #include "presentation/files/pdf_target.h"
 #include "report/report.h"
-#include "ui/document/document_dialogs.h"
 
 namespace vorbento {
 

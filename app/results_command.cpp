@@ -10,8 +10,8 @@
 #include "app/design_opening.h"
 #include "core/mark_word.h"
 #include "core/number_text.h"
-#include "report/field_rows.h"
-#include "ui/document/document_dialogs.h"
+#include "presentation/files/design_file.h"
+#include "presentation/table/field_rows.h"
 
 namespace vorbento {
 

@@ -111,6 +111,15 @@ if(NOT rc EQUAL 0 OR err OR NOT compared EQUAL 0)
   fail("--json (exit ${rc}, ${err}): ${why}")
 endif()
 
+# The headless library alone gives the same table, and loads no widget or print library.
+execute_process(COMMAND ${HEADLESS} --results --set "f=1e999" ${designs} OUTPUT_FILE ${WORK}/headless.tsv)
+file(READ ${WORK}/results.tsv tsv)
+file(READ ${WORK}/headless.tsv headless)
+execute_process(COMMAND ldd ${HEADLESS} OUTPUT_VARIABLE libraries)
+if(NOT headless STREQUAL tsv OR libraries MATCHES "Qt6(Widgets|PrintSupport)")
+  fail("the headless --results differs or loads:\n${libraries}")
+endif()
+
 # All or nothing: a refused design among good ones.
 file(WRITE ${WORK}/not_json.vorbento "{\"format\": \"vorbento\",")
 foreach(bad ${WORK}/missing.vorbento ${WORK}/not_json.vorbento ${WORK})
