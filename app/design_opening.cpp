@@ -2,8 +2,7 @@
 
 #include <cstdio>
 
-#include "document/document_file.h"
-#include "ui/document/document_dialogs.h"
+#include "presentation/files/design_file.h"
 
 namespace vorbento {
 
@@ -18,6 +17,10 @@ bool open_design(const QString& file, Calculator& calculator) {
   }
   calculator.load(*read.inputs);
   return true;
+}
+
+void make_edits(const CommandLine& command, Calculator& calculator) {
+  for (const FieldEdit& e : command.edits) calculator.edit(e.field, e.text);
 }
 
 }  // namespace vorbento

@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include "app/command_line.h"
 #include "calc/handlers.h"
 
 namespace vorbento {
@@ -12,6 +13,9 @@ namespace vorbento {
 // `calculator`, from the start state. A refused file is said on stderr,
 // "vorbento: FILE: why", and leaves `calculator` as it was.
 bool open_design(const QString& file, Calculator& calculator);
+
+// Types each `--set` text into its field, in the order given, as a user would.
+void make_edits(const CommandLine& command, Calculator& calculator);
 
 // A message of the command line's own on stderr, after "vorbento: ".
 void say(const QString& message);

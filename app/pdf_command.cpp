@@ -9,9 +9,9 @@
 
 #include "app/design_opening.h"
 #include "calc/handlers.h"
+#include "presentation/files/design_file.h"
 #include "presentation/files/pdf_target.h"
 #include "report/report.h"
-#include "ui/document/document_dialogs.h"
 
 namespace vorbento {
 
@@ -46,6 +46,7 @@ int run_pdf_command(int argc, char* argv[], const CommandLine& command) {
   for (const QString& file : command.files) {
     calculators.push_back(std::make_unique<Calculator>());
     if (!open_design(file, *calculators.back())) refused = true;
+    make_edits(command, *calculators.back());
   }
   if (refused) return 1;
 
@@ -55,7 +56,8 @@ int run_pdf_command(int argc, char* argv[], const CommandLine& command) {
   const QDateTime now = QDateTime::currentDateTime();
   QString message;  // why the PDF could not be written
   if (command.files.size() <= 1) {
-    const Calculator start;
+    Calculator start;
+    make_edits(command, start);
     const FieldStore& store = calculators.empty() ? start : *calculators.front();
     message = write_report_pdf(command.pdf, store, {document_name(command.files.value(0)), now});
   } else {

@@ -12,7 +12,8 @@ macro(fail what)
   string(APPEND failures "  ${what}\n")
 endmacro()
 
-# The replay tool's dump after a load of the design's inputs, NAME=TEXT lines.
+# The replay tool's dump after a load of the design's inputs, NAME=TEXT
+# lines; further arguments are session lines run after the load.
 function(replay_dump design out)
   file(READ ${design} json)
   string(JSON count LENGTH "${json}" inputs)
@@ -23,12 +24,40 @@ function(replay_dump design out)
     string(JSON value GET "${json}" inputs ${key})
     string(APPEND session "${key}=${value}\n")
   endforeach()
-  string(APPEND session ".\ndump\n")
+  string(APPEND session ".\n")
+  foreach(line IN LISTS ARGN)
+    string(APPEND session "${line}\n")
+  endforeach()
+  string(APPEND session "dump\n")
   file(WRITE ${WORK}/session.in "${session}")
   execute_process(COMMAND ${REPLAY} INPUT_FILE ${WORK}/session.in OUTPUT_VARIABLE dump)
   string(REGEX REPLACE "\\.\n$" "" dump "${dump}")
   set(${out} "${dump}" PARENT_SCOPE)
 endfunction()
+
+# The 54 FIELD=TEXT lines of one design's block of a --results table.
+function(table_dump table out)
+  string(REGEX MATCHALL "[^\n]*\n" lines "${table}")
+  list(REMOVE_AT lines 0)
+  set(got "")
+  foreach(line IN LISTS lines)
+    string(REPLACE "\t" ";" cells "${line}")
+    list(GET cells 1 name)
+    list(GET cells 3 value)
+    string(APPEND got "${name}=${value}\n")
+  endforeach()
+  set(${out} "${got}" PARENT_SCOPE)
+endfunction()
+
+# --set types as a user does: the texts the replay tool's edits give after
+# the same load, the ratio's exchange and a bad text included.
+execute_process(COMMAND ${VORBENTO} --results --set i=4 --set "m=3 00" --set nmg1=1000 ${DIR}/axis_x.vorbento
+                RESULT_VARIABLE rc OUTPUT_VARIABLE table ERROR_VARIABLE err)
+table_dump("${table}" got)
+replay_dump(${DIR}/axis_x.vorbento expected "edit i 4" "edit m 3 00" "edit nmg1 1000")
+if(NOT rc EQUAL 0 OR err OR NOT got STREQUAL expected)
+  fail("--set (exit ${rc}, ${err}):\n${got}\nexpected:\n${expected}")
+endif()
 
 # The same design twice is two blocks; the bad input's marks are words in the
 # last column, which the comparison leaves aside.
@@ -70,6 +99,25 @@ foreach(design IN LISTS designs)
 endforeach()
 if(NOT table MATCHES "stale_design.vorbento\tm\tm\t30kg\tkg\t[^\t\n]*\tNem szám\n")
   fail("the bad mass without its words")
+endif()
+
+# --json: the same rows as one JSON document, and no tab-cell rule on its texts.
+execute_process(COMMAND ${VORBENTO} --results --json --set "f=1e999" ${designs}
+                RESULT_VARIABLE rc OUTPUT_FILE ${WORK}/results.json ERROR_VARIABLE err)
+execute_process(COMMAND ${VORBENTO} --results --set "f=1e999" ${designs} OUTPUT_FILE ${WORK}/results.tsv)
+execute_process(COMMAND ${PYTHON} ${DIR}/json_matches_table.py ${WORK}/results.json ${WORK}/results.tsv
+                RESULT_VARIABLE compared ERROR_VARIABLE why)
+if(NOT rc EQUAL 0 OR err OR NOT compared EQUAL 0)
+  fail("--json (exit ${rc}, ${err}): ${why}")
+endif()
+
+# The headless library alone gives the same table, and loads no widget or print library.
+execute_process(COMMAND ${HEADLESS} --results --set "f=1e999" ${designs} OUTPUT_FILE ${WORK}/headless.tsv)
+file(READ ${WORK}/results.tsv tsv)
+file(READ ${WORK}/headless.tsv headless)
+execute_process(COMMAND ldd ${HEADLESS} OUTPUT_VARIABLE libraries)
+if(NOT headless STREQUAL tsv OR libraries MATCHES "Qt6(Widgets|PrintSupport)")
+  fail("the headless --results differs or loads:\n${libraries}")
 endif()
 
 # All or nothing: a refused design among good ones.

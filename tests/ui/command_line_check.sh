@@ -14,21 +14,31 @@ out="$(run -platform offscreen --version)" || { echo "FAIL: -platform offscreen 
 [ "$out" = "Vorbento 0.2" ] || { echo "FAIL: -platform offscreen --version printed: $out" >&2; exit 1; }
 out="$(run --help)" || { echo "FAIL: --help exited $?" >&2; exit 1; }
 case "$out" in
-  *"[options] [FILE...]"*--version*"--pdf <OUT.pdf>"*--results*) ;;
+  *"Használat: "*"[kapcsolók] [FÁJL...]"*--version*"--pdf <KIMENET.pdf>"*--results*"--set <MEZŐ=SZÖVEG>"*--json*) ;;
   *) echo "FAIL: --help printed: $out" >&2; exit 1 ;;
 esac
+# Hungarian under any locale, each line as a command-line tool's, with nothing
+# read: the FILE named (missing) is never mentioned.
 refused() {  # WORD ARGS...: exit status 1, WORD in what was said
   word="$1"; shift
   status=0
-  err="$(run "$@" 2>&1 >/dev/null)" || status=$?
+  err="$(LC_ALL=C LANGUAGE=en run "$@" 2>&1 >/dev/null)" || status=$?
   [ "$status" -eq 1 ] || { echo "FAIL: $* exited $status: $err" >&2; exit 1; }
   case "$err" in *"$word"*) ;; *) echo "FAIL: $* said: $err" >&2; exit 1 ;; esac
+  case "$err" in *missing.vorbento*) echo "FAIL: $* read a FILE: $err" >&2; exit 1 ;; esac
+  printf '%s\n' "$err" | grep -qv '^vorbento: ' && { echo "FAIL: $* said: $err" >&2; exit 1; }
+  return 0
 }
-refused no-such-option --no-such-option
-refused bogus --bogus a.vorbento
-refused pdf --pdf
-refused results --pdf out.pdf --results
-refused "one FILE" a.vorbento b.vorbento
+refused "Ismeretlen kapcsoló: „no-such-option”" --no-such-option
+refused "„bogus”" --bogus missing.vorbento
+refused "Hiányzó érték ez után: „--pdf”" --pdf
+refused "nem adható meg együtt" --pdf out.pdf --results missing.vorbento
+refused "legfeljebb egy FÁJLT" missing.vorbento b.vorbento
+refused "ismeretlen mezőt ad meg: „nope”" --results --set nope=1 missing.vorbento
+refused "„matlag” mezője számított eredmény" --pdf out.pdf --set i=4 --set matlag=1 missing.vorbento
+refused "MEZŐ=SZÖVEG" --results --set i missing.vorbento
+refused "--set csak" --set i=4 missing.vorbento
+refused "--json csak" --json missing.vorbento
 
 # --pdf never writes over what is not a report: a forgotten OUT, OUT named
 # among the FILEs, an existing file that is no PDF. Refused before anything

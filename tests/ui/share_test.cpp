@@ -8,6 +8,7 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QPrintPreviewDialog>
 #include <QProcess>
@@ -206,6 +207,39 @@ class ShareTest : public QObject {
       QVERIFY(pdf.open(QIODevice::ReadOnly));
       QVERIFY(pdf.read(5) == "%PDF-");
     }
+  }
+
+  // A file chosen for the PDF that is no PDF (a design) is refused with the
+  // program's box and left byte-identical; the dialog had asked about replacing it.
+  void pdf_never_over_a_design() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("tengely.pdf"));
+    const QByteArray design = QByteArray::fromStdString(write_document(input_texts(window_->calculator())));
+    {
+      QFile file(path);
+      QVERIFY(file.open(QIODevice::WriteOnly));
+      file.write(design);
+    }
+    QString said;
+    QTimer::singleShot(0, this, [&] {
+      auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+      if (!dialog) return;
+      QTimer::singleShot(0, this, [&said] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box) return;
+        said = box->text() + u' ' + box->informativeText();
+        box->accept();
+      });
+      dialog->setOption(QFileDialog::DontConfirmOverwrite);  // as if the user said yes
+      dialog->selectFile(path);
+      static_cast<QDialog*>(dialog)->accept();
+    });
+    file_entry(QStringLiteral("exportalasPdf"))->trigger();
+    QCOMPARE(said, QStringLiteral("„tengely.pdf” nem menthető. A fájl már létezik, és nem PDF: „%1”.")
+                       .arg(QDir::toNativeSeparators(path)));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), design);
   }
 
   void print_preview_shows_the_report() {

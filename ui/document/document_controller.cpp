@@ -8,6 +8,7 @@
 #include <QSignalBlocker>
 
 #include "document/document_file.h"
+#include "presentation/files/design_file.h"
 #include "presentation/files/save_failure.h"
 #include "ui/document/start_folder.h"
 #include "ui/window/main_window.h"

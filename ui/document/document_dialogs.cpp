@@ -1,7 +1,6 @@
 #include "ui/document/document_dialogs.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 
@@ -75,11 +74,5 @@ QString write_failure_sentence(const QString& path) {
 }
 
 std::unique_ptr<DocumentDialogs> standard_dialogs() { return std::make_unique<StandardDialogs>(); }
-
-QString document_name(const QString& path) { return path.isEmpty() ? kUntitled : QFileInfo(path).fileName(); }
-
-DocumentRead read_design(const QString& path) {
-  return read_document_file(std::filesystem::path(QFile::encodeName(path).toStdString()));
-}
 
 }  // namespace vorbento

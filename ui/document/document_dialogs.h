@@ -7,8 +7,6 @@
 
 #include <memory>
 
-#include "document/document_file.h"
-
 class QWidget;
 
 namespace vorbento {
@@ -47,14 +45,5 @@ QMessageBox* save_question(QWidget* parent, const QString& name);
 
 inline const QString kDocumentSuffix = QStringLiteral("vorbento");
 inline const QString kDocumentFilter = QStringLiteral("Vorbento-tervek (*.vorbento)");
-inline const QString kUntitled = QStringLiteral("Névtelen");
-
-// The name a design goes by in the title, the questions and the report: its
-// file's name, or "Névtelen" while it has none.
-QString document_name(const QString& path);
-
-// Reads the design at `path`, a file name as Qt gives it, through the file
-// system's own encoding of it.
-DocumentRead read_design(const QString& path);
 
 }  // namespace vorbento

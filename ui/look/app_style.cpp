@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QIconEngine>
 #include <QKeyEvent>
-#include <QLibraryInfo>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPainter>
@@ -11,9 +10,9 @@
 #include <QProxyStyle>
 #include <QStyleFactory>
 #include <QStyleOption>
-#include <QTranslator>
 
 #include "presentation/look/colours.h"
+#include "presentation/look/qt_texts.h"
 
 namespace vorbento {
 
@@ -113,10 +112,7 @@ void install_once() {
   if (done) return;
   done = true;
   qApp->installEventFilter(new AltKeys(qApp));
-  // Debian's qt6-translations-l10n.
-  auto* qt_texts = new QTranslator(qApp);
-  if (qt_texts->load(QStringLiteral("qtbase_hu"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-    QCoreApplication::installTranslator(qt_texts);
+  install_qt_texts(*qApp);
 }
 
 }  // namespace
