@@ -50,7 +50,7 @@ qreal label_width(const PlotText& pen, const PlotLabel& l) {
 
 void draw_label(QPainter& p, PlotText& pen, const PlotStyle& s, const PlotLabel& l, QPointF top_left) {
   const bool italic = l.mark == PlotMark::stale;
-  const QRectF box(top_left, QSizeF(label_width(pen, l), pen.line()));
+  const QRectF box(top_left, QSizeF(label_width(pen, l), pen.symbol_line()));
   p.fillRect(box.adjusted(-pen.pt(1), 0, pen.pt(1), 0), mark_ground(s, l.mark));
   p.setPen(l.ink);
   const QPointF base(top_left.x(), top_left.y() + pen.ascent());
@@ -164,7 +164,7 @@ void draw_limit_labels(QPainter& p, PlotText& pen, const PlotStyle& s, const std
   std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return ys[a] < ys[b]; });
   std::vector<qreal> centres;
   for (std::size_t k : order) centres.push_back(ys[k]);
-  const qreal line = pen.line();
+  const qreal line = pen.symbol_line();
   const std::vector<qreal> tops = spread_labels(centres, line, lowest);
   for (std::size_t k = 0; k < order.size(); ++k) {
     const LimitLine& l = limits[order[k]];

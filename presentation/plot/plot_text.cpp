@@ -134,7 +134,7 @@ qreal PlotText::symbol(QPointF at, const QString& symbol, bool italic) {
   if (bar >= 0) {
     const QString sub = symbol.mid(bar + 1);
     const Kind kind = italic ? kItalicSub : kSub;
-    draw(QPointF(at.x() + w, at.y() + pt(points_) * 0.3), sub, kind);
+    draw(QPointF(at.x() + w, at.y() + subscript_drop()), sub, kind);
     w += measure(sub, kind);
   }
   return w;

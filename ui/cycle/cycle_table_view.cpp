@@ -4,6 +4,7 @@
 
 #include "presentation/cycle/cycle_table.h"
 #include "presentation/marks/mark_style.h"
+#include "ui/cycle/symbol_cell_delegate.h"
 
 namespace vorbento {
 
@@ -45,6 +46,7 @@ CycleTableView::CycleTableView(QWidget* parent) : QTableWidget(parent) {
   setEditTriggers(QAbstractItemView::NoEditTriggers);
   setSelectionBehavior(QAbstractItemView::SelectRows);
   setWordWrap(false);
+  setItemDelegate(new SymbolCellDelegate(this));
 }
 
 void CycleTableView::show_data(const CycleData& data) {
