@@ -231,6 +231,35 @@ class CycleTest : public QObject {
       for (int x = 0; x < copied.width(); x += 3) drawn += copied.pixel(x, y) != copied.pixel(0, 0);
     QVERIFY2(drawn * 9 > copied.width() * copied.height() / 50, qPrintable(QString::number(drawn)));
   }
+
+  // Without the mouse: Tab reaches the plot, which shows that it has the
+  // focus; Ctrl+C and the context-menu key copy it.
+  void the_keyboard_reaches_the_plot_and_copies_it() {
+    entry()->trigger();
+    CyclePlot* plot = cycle()->plot();
+    QTRY_COMPARE(QApplication::activeWindow(), cycle());
+    cycle()->table()->setFocus(Qt::OtherFocusReason);
+    const QImage unfocused = plot->grab().toImage();
+    QTest::keyClick(cycle()->table(), Qt::Key_Backtab, Qt::ShiftModifier);
+    QTRY_VERIFY(plot->hasFocus());
+    QVERIFY(plot->grab().toImage() != unfocused);
+
+    QApplication::clipboard()->clear();
+    QTest::keySequence(plot, QKeySequence::Copy);
+    QCOMPARE(QApplication::clipboard()->image().size(), (QSizeF(plot->size()) * plot->devicePixelRatioF()).toSize());
+
+    QApplication::clipboard()->clear();
+    QTimer::singleShot(0, this, [] {
+      auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+      QVERIFY(menu);
+      QTest::keyClick(menu, Qt::Key_Down);
+      QTest::keyClick(menu, Qt::Key_Return);
+    });
+    // The context-menu key, as the X11 platform hands it to the focused widget.
+    QContextMenuEvent key(QContextMenuEvent::Keyboard, QPoint(), plot->mapToGlobal(QPoint()));
+    QApplication::sendEvent(plot, &key);
+    QVERIFY(!QApplication::clipboard()->image().isNull());
+  }
 };
 
 VORBENTO_OFFSCREEN_TEST_MAIN(CycleTest)

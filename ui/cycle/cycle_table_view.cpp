@@ -47,6 +47,8 @@ CycleTableView::CycleTableView(QWidget* parent) : QTableWidget(parent) {
   setSelectionBehavior(QAbstractItemView::SelectRows);
   setWordWrap(false);
   setItemDelegate(new SymbolCellDelegate(this));
+  // Tab goes on to the plot and back; the arrows move from cell to cell.
+  setTabKeyNavigation(false);
 }
 
 void CycleTableView::show_data(const CycleData& data) {
