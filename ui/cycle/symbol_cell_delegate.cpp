@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QPainter>
 #include <QStyle>
-#include <QTextLayout>
 
 #include <algorithm>
 #include <limits>
@@ -15,36 +14,55 @@ namespace vorbento {
 
 namespace {
 
-// `text` (symbols' "_" taken out) with its subscripts, laid out on one line.
-struct OneLine {
-  QTextLayout layout;
-  qreal width = 0;
-  OneLine(const QString& text, const QList<QTextLayout::FormatRange>& subscripts, const QFont& font,
-          QPaintDevice* device)
-      : layout(text, font, device) {
-    layout.setFormats(subscripts);
-    layout.beginLayout();
-    QTextLine line = layout.createLine();
-    if (line.isValid()) {
-      line.setLineWidth(std::numeric_limits<int>::max() / 4);
-      width = line.naturalTextWidth();
-    }
-    layout.endLayout();
-  }
-};
+constexpr qreal kUnbounded = std::numeric_limits<int>::max() / 4;
 
-// The subscripts that stand in the first `keep` characters.
-QList<QTextLayout::FormatRange> within(const QList<QTextLayout::FormatRange>& subscripts, qsizetype keep) {
-  QList<QTextLayout::FormatRange> kept;
-  for (QTextLayout::FormatRange r : subscripts) {
+// `text` with its subscripts laid out on one line, however long.
+std::unique_ptr<QTextLayout> one_line(const CellLine& line, const QFont& font, QPaintDevice* device) {
+  auto layout = std::make_unique<QTextLayout>(line.text, font, device);
+  layout->setFormats(line.subscripts);
+  layout->beginLayout();
+  QTextLine row = layout->createLine();
+  if (row.isValid()) row.setLineWidth(kUnbounded);
+  layout->endLayout();
+  return layout;
+}
+
+qreal width_of(const CellLine& line, const QFont& font, QPaintDevice* device) {
+  const auto layout = one_line(line, font, device);
+  return layout->lineCount() > 0 ? layout->lineAt(0).naturalTextWidth() : 0;
+}
+
+// The first `keep` characters with the subscripts that stand in them, and "…".
+CellLine start_of(const CellLine& whole, qsizetype keep) {
+  CellLine start{whole.text.left(keep) + QStringLiteral("…"), {}, 0, true};
+  for (QTextLayout::FormatRange r : whole.subscripts) {
     if (r.start >= keep) continue;
-    r.length = std::min<int>(r.length, static_cast<int>(keep) - r.start);
-    kept.append(r);
+    r.length = std::min(r.length, static_cast<int>(keep) - r.start);
+    start.subscripts.append(r);
   }
-  return kept;
+  return start;
 }
 
 }  // namespace
+
+CellLine fit_line(const QString& text, const QFont& font, QPaintDevice* device, qreal width) {
+  // The report's cells take the "_" out and set the subscripts: the same rule here.
+  const CellText symbols = fit_cell(text, font, *device, kUnbounded, 1, true);
+  CellLine whole{symbols.text, symbols.subscripts, 0, false};
+  whole.width = width_of(whole, font, device);
+  if (whole.width <= width) return whole;
+  qsizetype low = 0, high = whole.text.size();
+  while (low < high) {
+    qsizetype mid = (low + high + 1) / 2;
+    if (mid < whole.text.size() && whole.text[mid].isLowSurrogate()) --mid;  // a character kept whole
+    if (mid <= low) break;
+    if (width_of(start_of(whole, mid), font, device) <= width) low = mid;
+    else high = mid - 1;
+  }
+  CellLine cut = start_of(whole, low);
+  cut.width = width_of(cut, font, device);
+  return cut;
+}
 
 void SymbolCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const {
   QStyleOptionViewItem o = option;
@@ -58,24 +76,8 @@ void SymbolCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
   const QRect box = style->subElementRect(QStyle::SE_ItemViewItemText, &o, o.widget).adjusted(margin, 0, -margin, 0);
   if (box.width() <= 0 || text.isEmpty()) return;
 
-  // The symbols as the report's cells write them; too long for the cell, the
-  // longest start that fits with "…" after it.
-  const CellText shown = fit_cell(text, o.font, *painter->device(), std::numeric_limits<int>::max() / 4, 1, true);
-  auto line = std::make_unique<OneLine>(shown.text, shown.subscripts, o.font, painter->device());
-  if (line->width > box.width()) {
-    const QString ellipsis = QStringLiteral("…");
-    qsizetype low = 0, high = shown.text.size();
-    while (low < high) {
-      qsizetype mid = (low + high + 1) / 2;
-      if (mid < shown.text.size() && shown.text[mid].isLowSurrogate()) --mid;
-      if (mid <= low) break;
-      const OneLine trial(shown.text.left(mid) + ellipsis, within(shown.subscripts, mid), o.font, painter->device());
-      if (trial.width <= box.width()) low = mid;
-      else high = mid - 1;
-    }
-    line = std::make_unique<OneLine>(shown.text.left(low) + ellipsis, within(shown.subscripts, low), o.font,
-                                     painter->device());
-  }
+  const auto layout = one_line(fit_line(text, o.font, painter->device(), box.width()), o.font, painter->device());
+  if (layout->lineCount() == 0) return;
   const QPalette::ColorGroup group = !(o.state & QStyle::State_Enabled) ? QPalette::Disabled
                                      : (o.state & QStyle::State_Active) ? QPalette::Normal
                                                                          : QPalette::Inactive;
@@ -83,8 +85,8 @@ void SymbolCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
   painter->setClipRect(o.rect);
   painter->setPen(o.palette.color(group, (o.state & QStyle::State_Selected) ? QPalette::HighlightedText
                                                                              : QPalette::Text));
-  const qreal height = line->layout.lineAt(0).height();
-  line->layout.draw(painter, QPointF(box.left(), box.top() + (box.height() - height) / 2));
+  const qreal height = layout->lineAt(0).height();
+  layout->draw(painter, QPointF(box.left(), box.top() + (box.height() - height) / 2));
   painter->restore();
 }
 

@@ -4,9 +4,24 @@
 // reader and the copied table.
 #pragma once
 
+#include <QList>
+#include <QString>
 #include <QStyledItemDelegate>
+#include <QTextLayout>
+
+class QPaintDevice;
 
 namespace vorbento {
+
+// One line of a cell as drawn: the symbols' "_" taken out and their
+// subscripts set, cut to the longest start that fits with "…" after it.
+struct CellLine {
+  QString text;
+  QList<QTextLayout::FormatRange> subscripts;
+  qreal width = 0;  // as laid out for the device
+  bool cut = false;
+};
+CellLine fit_line(const QString& text, const QFont& font, QPaintDevice* device, qreal width);
 
 class SymbolCellDelegate : public QStyledItemDelegate {
  public:
