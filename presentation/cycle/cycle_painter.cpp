@@ -19,12 +19,14 @@ PlotLabel label_of(const CycleQuantity& q, const QString& value, const QColor& i
   return {q.symbol, value, plot_mark(q), ink};
 }
 
-// Two lines centred on `x`: the symbol above its text, its subscript clear of it.
-void draw_pair(QPainter& p, PlotText& pen, const CycleStyle& s, const CycleQuantity& q, const QString& text, qreal x,
-               qreal top, QColor ink) {
+// Two lines centred on `x`: the symbol above its text, its subscript clear of
+// it; a text wider than `room` cut with "…".
+void draw_pair(QPainter& p, PlotText& pen, const CycleStyle& s, const CycleQuantity& q, const QString& whole, qreal x,
+               qreal top, qreal room, QColor ink) {
   const PlotLabel sym = label_of(q, {}, ink);
   draw_label(p, pen, s, sym, QPointF(x - label_width(pen, sym) / 2, top));
   const bool italic = q.stale;
+  const QString text = pen.elided(whole, room, italic);
   const qreal w = pen.width(text, italic);
   const QRectF box(x - w / 2, top + pen.symbol_line(), w, pen.line());
   p.fillRect(box.adjusted(-pen.pt(1), 0, pen.pt(1), 0), mark_ground(s, sym.mark));
@@ -166,6 +168,8 @@ void paint_cycle(QPainter& p, const QRectF& target, const CycleData& d, const Cy
                        label_width(pen, label_of(seg.torque, {}, s.ink)),
                        pen.width(seg.duration.text, seg.duration.stale), pen.width(seg.torque.signed_text(), seg.torque.stale)});
   }
+  // A figure typed absurdly long is cut under its segment instead of crowding the others out.
+  widest = std::min(widest, (x1 - x0) / 6 - pen.mm(2.5));
   const TimeAxis time = lay_out_time(d, x0, x1, widest + pen.mm(2.5));
 
   // Captions of the two plots, and the cycle time above them.
@@ -251,7 +255,7 @@ void paint_cycle(QPainter& p, const QRectF& target, const CycleData& d, const Cy
     if (!piece.segment || piece.segment->from != piece.segment->to) continue;
     const CycleQuantity& n = *d.speed(piece.segment->from);
     if (!n.value) continue;
-    const PlotLabel l = label_of(n, n.text, s.speed);
+    const PlotLabel l = fitted(pen, label_of(n, n.text, s.speed), x1 - x0);
     const qreal w = label_width(pen, l);
     const qreal mid = std::clamp((piece.x0 + piece.x1) / 2 - w / 2, x0, x1 - w);
     draw_label(p, pen, s, l, QPointF(mid, speed_axis.at(*n.value) - label - pen.pt(1)));
@@ -262,9 +266,12 @@ void paint_cycle(QPainter& p, const QRectF& target, const CycleData& d, const Cy
     const qreal y = torque_axis.at(*m.value);
     const qreal mid = (piece.x0 + piece.x1) / 2;
     const bool below = *m.value < 0;
-    draw_pair(p, pen, s, m, m.signed_text(), mid, below ? y + pen.pt(1) : y - pair - pen.pt(1), s.torque);
+    draw_pair(p, pen, s, m, m.signed_text(), mid, below ? y + pen.pt(1) : y - pair - pen.pt(1),
+              piece.x1 - piece.x0 - pen.pt(2), s.torque);
   }
-  draw_limit_labels(p, pen, s, ratings, rating_ys, x1, torque_bottom);
+  std::vector<LimitLine> labelled = ratings;
+  for (LimitLine& r : labelled) r.label = fitted(pen, r.label, target.right() - x1 - pen.mm(2));
+  draw_limit_labels(p, pen, s, labelled, rating_ys, x1, torque_bottom);
 
   // Under the time axis: ticks where time is to scale, a break where it is
   // not, and every segment's duration.
@@ -284,12 +291,13 @@ void paint_cycle(QPainter& p, const QRectF& target, const CycleData& d, const Cy
       draw_break(p, pen, s, (piece.x0 + piece.x1) / 2, speed_axis.at(0));
     }
     const CycleQuantity& t = piece.segment->duration;
-    draw_pair(p, pen, s, t, t.text, (piece.x0 + piece.x1) / 2, axis_y + pen.mm(1.5) + line, s.ink);
+    draw_pair(p, pen, s, t, t.text, (piece.x0 + piece.x1) / 2, axis_y + pen.mm(1.5) + line,
+              piece.x1 - piece.x0 - pen.pt(2), s.ink);
   }
 
   // The cycle time's label on top, left of its line.
   if (cycle_time_drawn) {
-    const PlotLabel l = label_of(d.cycle_time, d.cycle_time.text, s.ink);
+    const PlotLabel l = fitted(pen, label_of(d.cycle_time, d.cycle_time.text, s.ink), x1 - x0);
     const qreal w = label_width(pen, l);
     draw_label(p, pen, s, l, QPointF(std::clamp(cycle_time_x - w - pen.mm(1), x0, target.right() - w), top));
   }

@@ -48,6 +48,14 @@ qreal label_width(const PlotText& pen, const PlotLabel& l) {
   return l.value.isEmpty() ? pen.symbol_width(l.symbol, italic) : pen.label_width(l.symbol, l.value, italic);
 }
 
+PlotLabel fitted(const PlotText& pen, PlotLabel l, qreal width) {
+  if (l.value.isEmpty() || label_width(pen, l) <= width) return l;
+  const bool italic = l.mark == PlotMark::stale;
+  const qreal room = width - pen.symbol_width(l.symbol, italic) - pen.width(QStringLiteral(" = "), italic);
+  l.value = pen.elided(l.value, room, italic);
+  return l;
+}
+
 void draw_label(QPainter& p, PlotText& pen, const PlotStyle& s, const PlotLabel& l, QPointF top_left) {
   const bool italic = l.mark == PlotMark::stale;
   const QRectF box(top_left, QSizeF(label_width(pen, l), pen.symbol_line()));

@@ -37,6 +37,8 @@ class PlotText {
   qreal symbol_width(const QString& symbol, bool italic = false) const;
   // "symbol = value"
   qreal label_width(const QString& symbol, const QString& value, bool italic = false) const;
+  // `text` cut with "…" where it is wider than `width`.
+  QString elided(const QString& text, qreal width, bool italic = false) const;
   // Height of `text` wrapped at word boundaries in `width`.
   qreal wrapped_height(const QString& text, qreal width) const;
 
