@@ -99,8 +99,8 @@ class CycleTest : public QObject {
     QVERIFY(cycle()->windowFlags().testFlag(Qt::Tool));
     QCOMPARE(cycle()->parentWidget(), window_.get());
     QVERIFY(room.contains(cycle()->frameGeometry()));
-    if (room.width() >= window_->frameGeometry().width() + cycle()->frameGeometry().width())
-      QCOMPARE(cycle()->frameGeometry().left(), window_->frameGeometry().right() + 1);
+    // On 1920 x 1080 there is room right of the main window: none of it covered.
+    QCOMPARE(cycle()->frameGeometry().left(), window_->frameGeometry().right() + 1);
     // Moved and resized by the user, it comes back there.
     const QRect moved(cycle()->pos() - QPoint(40, 0) + QPoint(0, 30), cycle()->size() - QSize(60, 50));
     cycle()->resize(moved.size());

@@ -51,9 +51,17 @@ CycleWindow::CycleWindow(FieldStore& store, QWidget* owner) : QWidget(owner, Qt:
   // frame too, fits the available area: the plot shrinks towards its least
   // height first, and only then the table, which scrolls.
   QRect room = (owner ? owner->screen() : screen())->availableGeometry();
-  if (owner) room.setSize(room.size() - (owner->frameGeometry().size() - owner->size()).expandedTo(QSize(0, 0)));
+  int width = std::min(900, room.width());
+  if (owner) {
+    const QSize frame = (owner->frameGeometry().size() - owner->size()).expandedTo(QSize(0, 0));
+    room.setSize(room.size() - frame);
+    // Narrow enough to stand beside the main window (1920 px wide leave some
+    // 890 px), as long as the plot stays wide enough to read.
+    const int beside = room.width() - owner->frameGeometry().width();
+    width = beside >= 640 ? std::min(900, beside) : std::min(900, room.width());
+  }
   const int height = std::min(600 + table_height, room.height());
-  resize(std::min(900, room.width()), height);
+  resize(width, height);
   const int plot_height = std::max(plot_->minimumHeight(), height - table_height - split->handleWidth());
   split->setSizes({plot_height, std::max(0, height - plot_height - split->handleWidth())});
   store_.add_observer(this);
