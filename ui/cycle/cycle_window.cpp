@@ -65,24 +65,16 @@ CycleWindow::CycleWindow(FieldStore& store, QWidget* owner) : QWidget(owner, Qt:
   const int plot_height = std::max(plot_->minimumHeight(), height - table_height - split->handleWidth());
   split->setSizes({plot_height, std::max(0, height - plot_height - split->handleWidth())});
   store_.add_observer(this);
-  if (owner) {
-    make_tool_window(*this, *owner);
-    // The main window hides only once its close went through (a cancelled
-    // question about unsaved changes keeps both open); minimising it hides it
-    // spontaneously and leaves the diagram open.
-    owner->installEventFilter(this);
-  }
+  // It closes with the main window, which hides only once its close went
+  // through (a cancelled question about unsaved changes keeps both open);
+  // minimising it hides it spontaneously and leaves the diagram open.
+  if (owner) make_tool_window(*this, *owner);
 }
 
 CycleWindow::~CycleWindow() { store_.remove_observer(this); }
 
 void CycleWindow::set_document_name(const QString& name) {
   setWindowTitle(QStringLiteral("Mozgásciklus – ") + name);
-}
-
-bool CycleWindow::eventFilter(QObject* target, QEvent* event) {
-  if (target == parent() && event->type() == QEvent::Hide && !event->spontaneous()) close();
-  return QWidget::eventFilter(target, event);
 }
 
 void CycleWindow::showEvent(QShowEvent* event) {
