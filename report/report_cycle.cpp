@@ -3,11 +3,13 @@
 #include <QFontMetricsF>
 
 #include <algorithm>
+#include <array>
 #include <memory>
 
 #include "presentation/cycle/cycle_painter.h"
 #include "presentation/cycle/cycle_table.h"
 #include "presentation/marks/mark_style.h"
+#include "report/cell_text.h"
 
 namespace vorbento {
 
@@ -35,39 +37,59 @@ void add_cycle(ReportFlow& flow, const QPaintDevice& device, const FieldStore& s
               paint_cycle(p, QRectF(left, top, right - left, kPlotHeight + notes), *data, printed_cycle_style());
             }});
 
-  const auto rows = std::make_shared<const std::vector<CycleRow>>(cycle_rows(*data));
+  // Each cell fitted to its column as the report's other tables fit theirs:
+  // symbols with their subscripts, a long text wrapped and then cut with "…".
   const QFont body = report_font(9.75);
-  const QFontMetricsF m(body, &device);
-  const qreal line = m.lineSpacing() + 2 * kPad;
-  const qreal height = line * static_cast<qreal>(rows->size() + 1) + 10;
-  flow.add({height, [rows, left, right, line, body](QPainter& p, qreal top) {
+  const QFont italic = report_font(9.75, false, true);
+  struct Row {
+    CellText name;
+    std::array<CellText, 3> cells;
+    std::array<const CycleCell*, 3> marks{};
+    qreal height = 0;
+  };
+  const qreal x[] = {left, left + 160, left + 300, left + 420, right};
+  const auto rows = std::make_shared<std::vector<Row>>();
+  const auto cycle = std::make_shared<const std::vector<CycleRow>>(cycle_rows(*data));
+  for (const CycleRow& r : *cycle) {
+    Row row;
+    row.name = fit_cell(r.name, body, device, x[1] - x[0] - 6, kValueLines);
+    row.height = row.name.height;
+    for (std::size_t c = 0; c < 3; ++c) {
+      const CycleCell& cell = r.cells[c];
+      const bool stale = cell.stale && !cell.words.isEmpty();
+      row.cells[c] = fit_cell(cell.text, stale ? italic : body, device, x[c + 2] - x[c + 1] - 6, kValueLines, true);
+      row.marks[c] = &cell;
+      row.height = std::max(row.height, row.cells[c].height);
+    }
+    row.height += 2 * kPad;
+    rows->push_back(std::move(row));
+  }
+  const qreal head = QFontMetricsF(body, &device).lineSpacing() + 2 * kPad;
+  qreal height = head + 10;
+  for (const Row& r : *rows) height += r.height;
+  flow.add({height, [rows, cycle, left, right, head, body, italic, x](QPainter& p, qreal top) {
               const auto& titles = cycle_column_titles();
-              const qreal x[] = {left, left + 160, left + 300, left + 420, right};
-              QFont bold = body;
-              bold.setBold(true);
-              QFont italic = body;
-              italic.setItalic(true);
               p.setPen(Qt::black);
-              p.setFont(bold);
+              p.setFont(report_font(9.75, true));
               for (int c = 0; c < 4; ++c)
-                p.drawText(QRectF(x[c], top + kPad, x[c + 1] - x[c], line), Qt::AlignLeft | Qt::AlignTop,
+                p.drawText(QRectF(x[c], top + kPad, x[c + 1] - x[c], head), Qt::AlignLeft | Qt::AlignTop,
                            titles[static_cast<std::size_t>(c)]);
-              qreal y = top + line;
+              qreal y = top + head;
               p.setPen(QPen(QColor(90, 90, 90), 0.5));
               p.drawLine(QPointF(left, y), QPointF(right, y));
-              for (const CycleRow& r : *rows) {
+              for (const Row& r : *rows) {
                 p.setPen(Qt::black);
-                p.setFont(body);
-                p.drawText(QRectF(x[0], y + kPad, x[1] - x[0], line), Qt::AlignLeft | Qt::AlignTop, r.name);
-                for (int c = 0; c < 3; ++c) {
-                  const CycleCell& cell = r.cells[static_cast<std::size_t>(c)];
-                  const QRectF box(x[c + 1], y + kPad, x[c + 2] - x[c + 1] - 6, line - 2 * kPad);
-                  if (!cell.words.isEmpty())
-                    p.fillRect(box.adjusted(-3, -1, 3, 1), cell.stale ? stale_tint() : problem_tint());
-                  p.setFont(cell.stale && !cell.words.isEmpty() ? italic : body);
-                  p.drawText(box, Qt::AlignLeft | Qt::AlignTop, cell.text);
+                draw_cell(p, r.name, body, QPointF(x[0], y + kPad), x[1] - x[0] - 6);
+                for (std::size_t c = 0; c < 3; ++c) {
+                  const CycleCell& mark = *r.marks[c];
+                  const qreal width = x[c + 2] - x[c + 1] - 6;
+                  const QRectF box(x[c + 1], y + kPad, width, r.height - 2 * kPad);
+                  if (!mark.words.isEmpty())
+                    p.fillRect(box.adjusted(-3, -1, 3, 1), mark.stale ? stale_tint() : problem_tint());
+                  p.setPen(Qt::black);
+                  draw_cell(p, r.cells[c], mark.stale && !mark.words.isEmpty() ? italic : body, box.topLeft(), width);
                 }
-                y += line;
+                y += r.height;
                 p.setPen(QPen(QColor(200, 200, 200), 0.5));
                 p.drawLine(QPointF(left, y), QPointF(right, y));
               }

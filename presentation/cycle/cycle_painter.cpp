@@ -19,14 +19,16 @@ PlotLabel label_of(const CycleQuantity& q, const QString& value, const QColor& i
   return {q.symbol, value, plot_mark(q), ink};
 }
 
-// Two lines centred on `x`: the symbol above its text.
-void draw_pair(QPainter& p, PlotText& pen, const CycleStyle& s, const CycleQuantity& q, const QString& text, qreal x,
-               qreal top, QColor ink) {
+// Two lines centred on `x`: the symbol above its text, its subscript clear of
+// it; a text wider than `room` cut with "…".
+void draw_pair(QPainter& p, PlotText& pen, const CycleStyle& s, const CycleQuantity& q, const QString& whole, qreal x,
+               qreal top, qreal room, QColor ink) {
   const PlotLabel sym = label_of(q, {}, ink);
   draw_label(p, pen, s, sym, QPointF(x - label_width(pen, sym) / 2, top));
   const bool italic = q.stale;
+  const QString text = pen.elided(whole, room, italic);
   const qreal w = pen.width(text, italic);
-  const QRectF box(x - w / 2, top + pen.line(), w, pen.line());
+  const QRectF box(x - w / 2, top + pen.symbol_line(), w, pen.line());
   p.fillRect(box.adjusted(-pen.pt(1), 0, pen.pt(1), 0), mark_ground(s, sym.mark));
   p.setPen(ink);
   pen.text(QPointF(box.left(), box.top() + pen.ascent()), text, italic);
@@ -38,6 +40,36 @@ void draw_break(QPainter& p, PlotText& pen, const CycleStyle& s, qreal x, qreal 
   p.fillRect(QRectF(x - gap / 2 - lean, y - h / 2, gap + 2 * lean, h), s.background);
   p.setPen(QPen(s.quiet, pen.pt(0.75)));
   for (qreal dx : {-gap / 2, gap / 2}) p.drawLine(QPointF(x + dx - lean, y + h / 2), QPointF(x + dx + lean, y - h / 2));
+}
+
+// The notes' rows, each wrapped in `width`, a row at least a symbol's height;
+// their sum with the gap above them.
+qreal notes_height_of(const PlotText& pen, qreal width, const CycleData& d, std::vector<qreal>* rows = nullptr) {
+  qreal sum = 0;
+  for (const CycleNote& n : d.notes) {
+    const qreal indent = pen.symbol_width(n.symbol) + pen.width(QStringLiteral(": "));
+    const qreal row = std::max(pen.symbol_line(), pen.wrapped_height(n.words, width - indent));
+    if (rows) rows->push_back(row);
+    sum += row;
+  }
+  return d.notes.empty() ? sum : sum + pen.mm(1.5);
+}
+
+// The labels' size: the style's, or less in a plot too low for every row of
+// text at that size (the window's plot shares a small screen with its table),
+// down to a size still read on a screen.
+double fitted_points(QPainter& p, const QRectF& target, const CycleData& d, const CycleStyle& s) {
+  double points = s.points;
+  for (int round = 0; round < 2; ++round) {
+    const PlotText pen(p, s.family, points);
+    const qreal line = pen.line(), pair = pen.symbol_line() + line, pad = pen.mm(1.5);
+    // The rows of the layout below, each plot kept at a few lines.
+    const qreal least = pad + 2 * pen.symbol_line() + pen.pt(2) + 2 * line + pad + line + pair + 3 * line + pair +
+                        pen.pt(2) + pen.mm(1.5) + line + pair + pad + notes_height_of(pen, target.width(), d);
+    if (least <= target.height()) break;
+    points = std::max(4.5, points * target.height() / least);
+  }
+  return points;
 }
 
 }  // namespace
@@ -69,19 +101,15 @@ void paint_cycle(QPainter& p, const QRectF& target, const CycleData& d, const Cy
   p.setRenderHint(QPainter::Antialiasing, false);
   p.setRenderHint(QPainter::TextAntialiasing);
   p.fillRect(target, s.background);
-  PlotText pen(p, s.family, s.points);
+  PlotText pen(p, s.family, fitted_points(p, target, d, s));
   const qreal line = pen.line();
+  const qreal label = pen.symbol_line();  // a label's height, subscript and all
+  const qreal pair = label + line;        // a symbol above its figure
   const qreal pad = pen.mm(1.5);
 
   // The notes under the plot, each wrapped in the width.
   std::vector<qreal> note_heights;
-  qreal notes_height = 0;
-  for (const CycleNote& n : d.notes) {
-    const qreal indent = pen.symbol_width(n.symbol) + pen.width(QStringLiteral(": "));
-    note_heights.push_back(pen.wrapped_height(n.words, target.width() - indent));
-    notes_height += note_heights.back();
-  }
-  if (!d.notes.empty()) notes_height += pad;
+  const qreal notes_height = notes_height_of(pen, target.width(), d, &note_heights);
 
   // Lines across the torque plot, with their labels in the right margin.
   std::vector<LimitLine> ratings;
@@ -110,16 +138,22 @@ void paint_cycle(QPainter& p, const QRectF& target, const CycleData& d, const Cy
 
   const qreal x0_guess = target.left() + pen.width(QStringLiteral("0000.0")) + pen.mm(3);
   const qreal top = target.top() + pad;
-  const qreal bottom_rows = pen.mm(1.5) + 3 * line + pad;  // time ticks, the durations' symbols and texts
+  const qreal bottom_rows = pen.mm(1.5) + line + pair + pad;  // time ticks, the durations' symbols and texts
   const qreal plots = target.bottom() - notes_height - bottom_rows - top - 2 * line - pad;
   const qreal speed_top = top + line;
-  const qreal speed_bottom = speed_top + std::max<qreal>(line, plots * 0.32);
+  // Above the highest speed its label, below the cycle time's; above and
+  // below the torque's extremes a symbol and its figure. In a window too
+  // small for all that, each axis keeps at least a line.
+  const qreal speed_high = top + 2 * label + pen.pt(2);
+  const qreal speed_bottom = std::max(speed_high + line, speed_top + plots * 0.32);
   const qreal torque_top = speed_bottom + pad + line;
   const qreal torque_bottom = target.bottom() - notes_height - bottom_rows;
 
   const qreal spacing = 2.2 * line;
-  const PlotAxis speed_axis = value_axis(speeds, speed_bottom, speed_top + line * 1.2, spacing);
-  const PlotAxis torque_axis = value_axis(torques, torque_bottom - 2.2 * line, torque_top + 2.2 * line, spacing);
+  const PlotAxis speed_axis = value_axis(speeds, speed_bottom, speed_high, spacing);
+  const qreal torque_high = torque_top + pair;
+  const PlotAxis torque_axis =
+      value_axis(torques, std::max(torque_bottom - pair - pen.pt(2), torque_high + line), torque_high, spacing);
   qreal ticks_width = 0;
   for (const PlotAxis* a : {&speed_axis, &torque_axis})
     for (int k = 0; k < a->ticks.count; ++k)
@@ -134,6 +168,8 @@ void paint_cycle(QPainter& p, const QRectF& target, const CycleData& d, const Cy
                        label_width(pen, label_of(seg.torque, {}, s.ink)),
                        pen.width(seg.duration.text, seg.duration.stale), pen.width(seg.torque.signed_text(), seg.torque.stale)});
   }
+  // A figure typed absurdly long is cut under its segment instead of crowding the others out.
+  widest = std::min(widest, (x1 - x0) / 6 - pen.mm(2.5));
   const TimeAxis time = lay_out_time(d, x0, x1, widest + pen.mm(2.5));
 
   // Captions of the two plots, and the cycle time above them.
@@ -151,40 +187,9 @@ void paint_cycle(QPainter& p, const QRectF& target, const CycleData& d, const Cy
          pen.pt(0.5), s.grid);
   }
 
-  // The rated and peak torque and the average: lines with their labels.
-  const qreal zero_y = torque_axis.at(0);
-  std::vector<qreal> rating_ys;
-  for (const LimitLine& r : ratings) {
-    rating_ys.push_back(torque_axis.at(r.value));
-    draw_limit_line(p, pen, r, x0, x1, rating_ys.back());
-  }
-  draw_limit_labels(p, pen, s, ratings, rating_ys, x1, torque_bottom);
-
-  // Speed: up the ramp, along the run, down to rest.
-  p.setRenderHint(QPainter::Antialiasing, true);
-  p.setPen(QPen(s.speed, pen.pt(1.5), Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin));
-  for (const TimePiece& piece : time.pieces) {
-    if (!piece.segment) continue;
-    const CycleQuantity* from = d.speed(piece.segment->from);
-    const CycleQuantity* to = d.speed(piece.segment->to);
-    if ((from && !from->value) || (to && !to->value)) continue;
-    const double a = from ? *from->value : 0, b = to ? *to->value : 0;
-    p.drawLine(QPointF(piece.x0, speed_axis.at(a)), QPointF(piece.x1, speed_axis.at(b)));
-  }
-  p.drawLine(QPointF(time.end_x(), speed_axis.at(0)), QPointF(x1, speed_axis.at(0)));
-  for (const TimePiece& piece : time.pieces) {
-    if (!piece.segment || piece.segment->from != piece.segment->to) continue;
-    const CycleQuantity& n = *d.speed(piece.segment->from);
-    if (!n.value) continue;
-    const PlotLabel l = label_of(n, n.text, s.speed);
-    const qreal w = label_width(pen, l);
-    const qreal mid = std::clamp((piece.x0 + piece.x1) / 2 - w / 2, x0, x1 - w);
-    draw_label(p, pen, s, l, QPointF(mid, speed_axis.at(*n.value) - line - pen.pt(1)));
-  }
-
-  p.setRenderHint(QPainter::Antialiasing, false);
-
   // Torque: one level per segment, from zero.
+  const qreal zero_y = torque_axis.at(0);
+  p.setRenderHint(QPainter::Antialiasing, false);
   for (const TimePiece& piece : time.pieces) {
     if (!piece.segment) continue;
     const CycleQuantity& m = piece.segment->torque;
@@ -208,19 +213,68 @@ void paint_cycle(QPainter& p, const QRectF& target, const CycleData& d, const Cy
   }
   step_to(time.end_x(), last.y());
   step_to(x1, zero_y);
+
+  // The rated and peak torque and the average over the bars: a rating stays
+  // in sight exactly where a torque exceeds it.
+  std::vector<qreal> rating_ys;
+  for (const LimitLine& r : ratings) {
+    rating_ys.push_back(torque_axis.at(r.value));
+    draw_limit_line(p, pen, r, x0, x1, rating_ys.back());
+  }
+
+  // Speed: up the ramp, along the run, down to rest.
+  p.setRenderHint(QPainter::Antialiasing, true);
+  p.setPen(QPen(s.speed, pen.pt(1.5), Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin));
+  for (const TimePiece& piece : time.pieces) {
+    if (!piece.segment) continue;
+    const CycleQuantity* from = d.speed(piece.segment->from);
+    const CycleQuantity* to = d.speed(piece.segment->to);
+    if ((from && !from->value) || (to && !to->value)) continue;
+    const double a = from ? *from->value : 0, b = to ? *to->value : 0;
+    p.drawLine(QPointF(piece.x0, speed_axis.at(a)), QPointF(piece.x1, speed_axis.at(b)));
+  }
+  p.drawLine(QPointF(time.end_x(), speed_axis.at(0)), QPointF(x1, speed_axis.at(0)));
+  p.setRenderHint(QPainter::Antialiasing, false);
+
+  // The time axis; the cycle time as a line through both plots, before any
+  // label, so that the labels' grounds keep it off their figures.
+  const qreal axis_y = torque_bottom;
+  rule(p, QPointF(x0, axis_y), QPointF(x1, axis_y), pen.pt(0.75), s.quiet);
+  const bool cycle_time_drawn = d.cycle_time.value && *d.cycle_time.value > 0;
+  const qreal cycle_time_x = cycle_time_drawn ? time.x(*d.cycle_time.value) : 0;
+  if (cycle_time_drawn) {
+    const qreal lw = pen.pt(1);
+    const QPointF a(cycle_time_x, speed_top), b(cycle_time_x, axis_y + pen.mm(1.2));
+    if (d.cycle_time.marked()) rule(p, a, b, lw, s.ink, {lw, pen.mm(1)});
+    else rule(p, a, b, lw, s.ink, {pen.mm(2), pen.mm(1.2)});
+  }
+
+  // The labels: the speeds above their runs, the torques above or below
+  // their levels, the ratings right of the plot, moved apart where close.
+  for (const TimePiece& piece : time.pieces) {
+    if (!piece.segment || piece.segment->from != piece.segment->to) continue;
+    const CycleQuantity& n = *d.speed(piece.segment->from);
+    if (!n.value) continue;
+    const PlotLabel l = fitted(pen, label_of(n, n.text, s.speed), x1 - x0);
+    const qreal w = label_width(pen, l);
+    const qreal mid = std::clamp((piece.x0 + piece.x1) / 2 - w / 2, x0, x1 - w);
+    draw_label(p, pen, s, l, QPointF(mid, speed_axis.at(*n.value) - label - pen.pt(1)));
+  }
   for (const TimePiece& piece : time.pieces) {
     if (!piece.segment) continue;
     const CycleQuantity& m = piece.segment->torque;
     const qreal y = torque_axis.at(*m.value);
     const qreal mid = (piece.x0 + piece.x1) / 2;
     const bool below = *m.value < 0;
-    draw_pair(p, pen, s, m, m.signed_text(), mid, below ? y + pen.pt(1) : y - 2 * line - pen.pt(1), s.torque);
+    draw_pair(p, pen, s, m, m.signed_text(), mid, below ? y + pen.pt(1) : y - pair - pen.pt(1),
+              piece.x1 - piece.x0 - pen.pt(2), s.torque);
   }
+  std::vector<LimitLine> labelled = ratings;
+  for (LimitLine& r : labelled) r.label = fitted(pen, r.label, target.right() - x1 - pen.mm(2));
+  draw_limit_labels(p, pen, s, labelled, rating_ys, x1, torque_bottom);
 
-  // The time axis: ticks where time is to scale, a break where it is not,
-  // and every segment's duration under it.
-  const qreal axis_y = torque_bottom;
-  rule(p, QPointF(x0, axis_y), QPointF(x1, axis_y), pen.pt(0.75), s.quiet);
+  // Under the time axis: ticks where time is to scale, a break where it is
+  // not, and every segment's duration.
   const Ticks ticks = nice_ticks(0, time.span, tick_room(time.seconds_to_x * time.span, pen.mm(16)));
   draw_level_ticks(p, pen, s, ticks, axis_y, [&time](double t) -> std::optional<qreal> {
     if (t > time.span * (1 + 1e-9) || time.in_stretched(t)) return std::nullopt;
@@ -237,19 +291,15 @@ void paint_cycle(QPainter& p, const QRectF& target, const CycleData& d, const Cy
       draw_break(p, pen, s, (piece.x0 + piece.x1) / 2, speed_axis.at(0));
     }
     const CycleQuantity& t = piece.segment->duration;
-    draw_pair(p, pen, s, t, t.text, (piece.x0 + piece.x1) / 2, axis_y + pen.mm(1.5) + line, s.ink);
+    draw_pair(p, pen, s, t, t.text, (piece.x0 + piece.x1) / 2, axis_y + pen.mm(1.5) + line,
+              piece.x1 - piece.x0 - pen.pt(2), s.ink);
   }
 
-  // The cycle time: a line through both plots, its label on top.
-  if (d.cycle_time.value && *d.cycle_time.value > 0) {
-    const qreal x = time.x(*d.cycle_time.value);
-    const qreal lw = pen.pt(1);
-    const QPointF a(x, speed_top), b(x, axis_y + pen.mm(1.2));
-    if (d.cycle_time.marked()) rule(p, a, b, lw, s.ink, {lw, pen.mm(1)});
-    else rule(p, a, b, lw, s.ink, {pen.mm(2), pen.mm(1.2)});
-    const PlotLabel l = label_of(d.cycle_time, d.cycle_time.text, s.ink);
+  // The cycle time's label on top, left of its line.
+  if (cycle_time_drawn) {
+    const PlotLabel l = fitted(pen, label_of(d.cycle_time, d.cycle_time.text, s.ink), x1 - x0);
     const qreal w = label_width(pen, l);
-    draw_label(p, pen, s, l, QPointF(std::clamp(x - w - pen.mm(1), x0, target.right() - w), top));
+    draw_label(p, pen, s, l, QPointF(std::clamp(cycle_time_x - w - pen.mm(1), x0, target.right() - w), top));
   }
 
   // Under the plot: what is marked, in the words of its tooltip.
@@ -257,7 +307,7 @@ void paint_cycle(QPainter& p, const QRectF& target, const CycleData& d, const Cy
   for (std::size_t k = 0; k < d.notes.size(); ++k) {
     const CycleNote& n = d.notes[k];
     const qreal sw = pen.symbol_width(n.symbol) + pen.width(QStringLiteral(": "));
-    p.fillRect(QRectF(target.left(), y, sw - pen.width(QStringLiteral(" ")), line),
+    p.fillRect(QRectF(target.left(), y, sw - pen.width(QStringLiteral(" ")), label),
                n.stale ? s.stale_tint : s.problem_tint);
     p.setPen(s.ink);
     const qreal w = pen.symbol(QPointF(target.left(), y + pen.ascent()), n.symbol);

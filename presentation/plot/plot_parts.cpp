@@ -48,9 +48,17 @@ qreal label_width(const PlotText& pen, const PlotLabel& l) {
   return l.value.isEmpty() ? pen.symbol_width(l.symbol, italic) : pen.label_width(l.symbol, l.value, italic);
 }
 
+PlotLabel fitted(const PlotText& pen, PlotLabel l, qreal width) {
+  if (l.value.isEmpty() || label_width(pen, l) <= width) return l;
+  const bool italic = l.mark == PlotMark::stale;
+  const qreal room = width - pen.symbol_width(l.symbol, italic) - pen.width(QStringLiteral(" = "), italic);
+  l.value = pen.elided(l.value, room, italic);
+  return l;
+}
+
 void draw_label(QPainter& p, PlotText& pen, const PlotStyle& s, const PlotLabel& l, QPointF top_left) {
   const bool italic = l.mark == PlotMark::stale;
-  const QRectF box(top_left, QSizeF(label_width(pen, l), pen.line()));
+  const QRectF box(top_left, QSizeF(label_width(pen, l), pen.symbol_line()));
   p.fillRect(box.adjusted(-pen.pt(1), 0, pen.pt(1), 0), mark_ground(s, l.mark));
   p.setPen(l.ink);
   const QPointF base(top_left.x(), top_left.y() + pen.ascent());
@@ -164,7 +172,7 @@ void draw_limit_labels(QPainter& p, PlotText& pen, const PlotStyle& s, const std
   std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return ys[a] < ys[b]; });
   std::vector<qreal> centres;
   for (std::size_t k : order) centres.push_back(ys[k]);
-  const qreal line = pen.line();
+  const qreal line = pen.symbol_line();
   const std::vector<qreal> tops = spread_labels(centres, line, lowest);
   for (std::size_t k = 0; k < order.size(); ++k) {
     const LimitLine& l = limits[order[k]];

@@ -54,8 +54,12 @@ struct PlotLabel {
 };
 
 qreal label_width(const PlotText& pen, const PlotLabel& label);
+// The label with its value cut with "…" so that it fits `width` (a figure
+// typed absurdly long); the symbol stays whole.
+PlotLabel fitted(const PlotText& pen, PlotLabel label, qreal width);
 // Draws the label on a ground of its own, so that no line runs through its
-// figures; a marked one on its mark's tint, a stale one also in italics.
+// figures; a marked one on its mark's tint, a stale one also in italics. It
+// stands `pen.symbol_line()` tall: the subscript's descenders on the ground too.
 void draw_label(QPainter& painter, PlotText& pen, const PlotStyle& style, const PlotLabel& label, QPointF top_left);
 
 // A tick's label: the ticks' common decimals, a true minus sign, powers of

@@ -93,6 +93,11 @@ qreal PlotText::label_width(const QString& symbol, const QString& value, bool it
   return symbol_width(symbol, italic) + width(QStringLiteral(" = ") + value, italic);
 }
 
+QString PlotText::elided(const QString& text, qreal width, bool italic) const {
+  if (width >= this->width(text, italic)) return text;
+  return metrics_[italic ? kItalic : kBody].elidedText(text, Qt::ElideRight, std::max<qreal>(0, width));
+}
+
 qreal PlotText::wrapped_height(const QString& text, qreal width) const {
   width = std::max<qreal>(1, width);
   const auto measure = [&] {
@@ -134,7 +139,7 @@ qreal PlotText::symbol(QPointF at, const QString& symbol, bool italic) {
   if (bar >= 0) {
     const QString sub = symbol.mid(bar + 1);
     const Kind kind = italic ? kItalicSub : kSub;
-    draw(QPointF(at.x() + w, at.y() + pt(points_) * 0.3), sub, kind);
+    draw(QPointF(at.x() + w, at.y() + subscript_drop()), sub, kind);
     w += measure(sub, kind);
   }
   return w;

@@ -10,6 +10,7 @@
 #include <QRectF>
 #include <QString>
 
+#include <algorithm>
 #include <array>
 
 class QPainter;
@@ -25,12 +26,19 @@ class PlotText {
   qreal mm(qreal millimetres) const { return millimetres * per_point_ * 72 / 25.4; }
   qreal line() const { return metrics_[0].lineSpacing(); }
   qreal ascent() const { return metrics_[0].ascent(); }
+  // How far a subscript's baseline stands below the symbol's.
+  qreal subscript_drop() const { return pt(points_) * 0.3; }
+  // A symbol's height, its subscript's descenders ("gy") included: more than
+  // a line, so a box a line tall would cut them off.
+  qreal symbol_line() const { return std::max(line(), ascent() + subscript_drop() + metrics_[kSub].descent()); }
 
   qreal width(const QString& text, bool italic = false) const { return measure(text, italic ? kItalic : kBody); }
   // A symbol written "base_sub": the subscript small and low.
   qreal symbol_width(const QString& symbol, bool italic = false) const;
   // "symbol = value"
   qreal label_width(const QString& symbol, const QString& value, bool italic = false) const;
+  // `text` cut with "…" where it is wider than `width`.
+  QString elided(const QString& text, qreal width, bool italic = false) const;
   // Height of `text` wrapped at word boundaries in `width`.
   qreal wrapped_height(const QString& text, qreal width) const;
 

@@ -1,5 +1,6 @@
 #include "ui/cycle/cycle_plot.h"
 
+#include <QAction>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
@@ -21,6 +22,14 @@ CyclePlot::CyclePlot(QWidget* parent) : QWidget(parent) {
   setMinimumSize(320, 120);
   setContextMenuPolicy(Qt::DefaultContextMenu);
   setAttribute(Qt::WA_OpaquePaintEvent);
+  // Reached with Tab: the context-menu key and Ctrl+C copy it without the mouse.
+  setFocusPolicy(Qt::StrongFocus);
+  copy_ = new QAction(QStringLiteral("Diagram másolása"), this);
+  copy_->setObjectName(QStringLiteral("diagram_masolasa"));
+  copy_->setShortcut(QKeySequence::Copy);
+  copy_->setShortcutContext(Qt::WidgetShortcut);
+  connect(copy_, &QAction::triggered, this, &CyclePlot::copy_to_clipboard);
+  addAction(copy_);
 }
 
 void CyclePlot::set_data(const CycleData* data) {
@@ -38,6 +47,12 @@ void CyclePlot::paintEvent(QPaintEvent*) {
   for (const QRect& r : margins) p.fillRect(r, style_->background);
   if (data_) paint_cycle(p, target(), *data_, *style_);
   else p.fillRect(target(), style_->background);
+  // The keyboard's focus: a frame in the margin, in the desktop's highlight.
+  if (hasFocus()) {
+    p.setPen(QPen(palette().color(QPalette::Highlight), 2));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(QRectF(rect()).adjusted(2, 2, -2, -2));
+  }
 }
 
 QImage CyclePlot::picture() const {
@@ -66,10 +81,10 @@ void CyclePlot::changeEvent(QEvent* event) {
 
 void CyclePlot::contextMenuEvent(QContextMenuEvent* event) {
   QMenu menu(this);
-  QAction* copy = menu.addAction(QStringLiteral("Diagram másolása"));
-  copy->setObjectName(QStringLiteral("diagram_masolasa"));
-  connect(copy, &QAction::triggered, this, &CyclePlot::copy_to_clipboard);
-  menu.exec(event->globalPos());
+  menu.addAction(copy_);
+  // From the keyboard the menu opens over the plot, not where the mouse happens to be.
+  const bool keyboard = event->reason() == QContextMenuEvent::Keyboard;
+  menu.exec(keyboard ? mapToGlobal(target().center().toPoint()) : event->globalPos());
 }
 
 }  // namespace vorbento

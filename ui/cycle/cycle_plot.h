@@ -1,8 +1,11 @@
-// The diagram on screen: the shared painter in the window's colours, and a
-// right click that copies it as a picture.
+// The diagram on screen: the shared painter in the window's colours, and
+// "Diagram másolása", which copies it as a picture, from the right click, the
+// context-menu key or Ctrl+C.
 #pragma once
 
 #include <QWidget>
+
+class QAction;
 
 #include <optional>
 
@@ -29,6 +32,7 @@ class CyclePlot : public QWidget {
  private:
   QRectF target() const;
   const CycleData* data_ = nullptr;
+  QAction* copy_ = nullptr;
   mutable std::optional<CycleStyle> style_;  // the palette's colours, worked out at the first paint
 };
 

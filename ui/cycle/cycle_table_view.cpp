@@ -2,8 +2,11 @@
 
 #include <QHeaderView>
 
+#include <algorithm>
+
 #include "presentation/cycle/cycle_table.h"
 #include "presentation/marks/mark_style.h"
+#include "ui/cycle/symbol_cell_delegate.h"
 
 namespace vorbento {
 
@@ -45,6 +48,9 @@ CycleTableView::CycleTableView(QWidget* parent) : QTableWidget(parent) {
   setEditTriggers(QAbstractItemView::NoEditTriggers);
   setSelectionBehavior(QAbstractItemView::SelectRows);
   setWordWrap(false);
+  setItemDelegate(new SymbolCellDelegate(this));
+  // Tab goes on to the plot and back; the arrows move from cell to cell.
+  setTabKeyNavigation(false);
 }
 
 void CycleTableView::show_data(const CycleData& data) {
@@ -59,7 +65,12 @@ void CycleTableView::show_data(const CycleData& data) {
       set_cell(*this, r, c + 1, cell.text, &cell);
     }
   }
-  if (first) resizeColumnsToContents();
+  if (first) {
+    resizeColumnsToContents();
+    // A long typed text cut with "…" rather than pushing the other columns out of sight.
+    const int widest = fontMetrics().averageCharWidth() * 36;
+    for (int c = 0; c < columnCount(); ++c) setColumnWidth(c, std::min(columnWidth(c), widest));
+  }
 }
 
 }  // namespace vorbento

@@ -1,5 +1,6 @@
 // The diagram's table on screen: the same rows the report prints, each
-// marked cell on its mark's tint with the mark's words as its tooltip.
+// marked cell on its mark's tint with the mark's words as its tooltip, the
+// symbols written with their subscripts as the plot writes them.
 #pragma once
 
 #include <QTableWidget>

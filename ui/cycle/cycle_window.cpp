@@ -51,30 +51,30 @@ CycleWindow::CycleWindow(FieldStore& store, QWidget* owner) : QWidget(owner, Qt:
   // frame too, fits the available area: the plot shrinks towards its least
   // height first, and only then the table, which scrolls.
   QRect room = (owner ? owner->screen() : screen())->availableGeometry();
-  if (owner) room.setSize(room.size() - (owner->frameGeometry().size() - owner->size()).expandedTo(QSize(0, 0)));
+  int width = std::min(900, room.width());
+  if (owner) {
+    const QSize frame = (owner->frameGeometry().size() - owner->size()).expandedTo(QSize(0, 0));
+    room.setSize(room.size() - frame);
+    // Narrow enough to stand beside the main window (1920 px wide leave some
+    // 890 px), as long as the plot stays wide enough to read.
+    const int beside = room.width() - owner->frameGeometry().width();
+    width = beside >= 640 ? std::min(900, beside) : std::min(900, room.width());
+  }
   const int height = std::min(600 + table_height, room.height());
-  resize(std::min(900, room.width()), height);
+  resize(width, height);
   const int plot_height = std::max(plot_->minimumHeight(), height - table_height - split->handleWidth());
   split->setSizes({plot_height, std::max(0, height - plot_height - split->handleWidth())});
   store_.add_observer(this);
-  if (owner) {
-    make_tool_window(*this, *owner);
-    // The main window hides only once its close went through (a cancelled
-    // question about unsaved changes keeps both open); minimising it hides it
-    // spontaneously and leaves the diagram open.
-    owner->installEventFilter(this);
-  }
+  // It closes with the main window, which hides only once its close went
+  // through (a cancelled question about unsaved changes keeps both open);
+  // minimising it hides it spontaneously and leaves the diagram open.
+  if (owner) make_tool_window(*this, *owner);
 }
 
 CycleWindow::~CycleWindow() { store_.remove_observer(this); }
 
 void CycleWindow::set_document_name(const QString& name) {
   setWindowTitle(QStringLiteral("Mozgásciklus – ") + name);
-}
-
-bool CycleWindow::eventFilter(QObject* target, QEvent* event) {
-  if (target == parent() && event->type() == QEvent::Hide && !event->spontaneous()) close();
-  return QWidget::eventFilter(target, event);
 }
 
 void CycleWindow::showEvent(QShowEvent* event) {

@@ -30,7 +30,6 @@ class CycleWindow : public QWidget, private FieldObserver {
   int refreshes() const { return refreshes_; }
 
  protected:
-  bool eventFilter(QObject* target, QEvent* event) override;
   void showEvent(QShowEvent* event) override;
 
  private:

@@ -35,11 +35,12 @@ void set_frame(QWidget& tool, const QRect& frame, QSize margins) {
 }
 
 // Places the tool at its first show and keeps its place and size after;
-// hands the focus back to the owner when it is hidden.
+// hands the focus back to the owner when it is hidden, and hides it with the owner.
 class ToolKeeper : public QObject {
  public:
   ToolKeeper(QWidget& tool, QWidget& owner) : QObject(&tool), tool_(tool), owner_(&owner) {
     tool.installEventFilter(this);
+    owner.installEventFilter(this);
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), &tool);
     escape->setContext(Qt::WindowShortcut);
     connect(escape, &QShortcut::activated, &tool, &QWidget::close);
@@ -47,7 +48,13 @@ class ToolKeeper : public QObject {
 
  protected:
   bool eventFilter(QObject* target, QEvent* event) override {
-    if (target != &tool_ || event->spontaneous() || !owner_) return false;
+    if (event->spontaneous() || !owner_) return false;
+    // The owner hidden for good (closed, not minimised): the tool goes with it.
+    if (target == owner_) {
+      if (event->type() == QEvent::Hide && tool_.isVisible()) tool_.close();
+      return false;
+    }
+    if (target != &tool_) return false;
     if (event->type() == QEvent::Show) shown();
     else if (event->type() == QEvent::Hide) hidden();
     return false;

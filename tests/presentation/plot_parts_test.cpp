@@ -1,0 +1,48 @@
+// Where the labels of limit lines stand: apart however close the lines, and
+// inside the plot; worked out before anything is painted.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <vector>
+
+#include "presentation/plot/plot_parts.h"
+
+using namespace vorbento;
+
+namespace {
+
+void expect_apart_and_above(const std::vector<qreal>& tops, qreal height, qreal lowest) {
+  for (std::size_t k = 0; k < tops.size(); ++k) {
+    EXPECT_LE(tops[k] + height, lowest + 1e-9) << k;
+    if (k > 0) {
+      EXPECT_GE(tops[k] - tops[k - 1], height - 1e-9) << k;
+    }
+  }
+}
+
+}  // namespace
+
+TEST(SpreadLabels, CloseLinesMoveApartAndFarOnesStayOnTheirLines) {
+  const qreal h = 14.5;
+  // The peak far above, the rated torque and the average 3 px apart (as at
+  // the initial design), the negative peak far below.
+  const std::vector<qreal> centres{40, 300, 303, 420};
+  const std::vector<qreal> tops = spread_labels(centres, h, 500);
+  ASSERT_EQ(tops.size(), centres.size());
+  expect_apart_and_above(tops, h, 500);
+  EXPECT_DOUBLE_EQ(tops[0], 40 - h / 2);
+  EXPECT_DOUBLE_EQ(tops[3], 420 - h / 2);
+  // Each of the close pair still within a label's height of its own line.
+  for (std::size_t k : {1u, 2u}) EXPECT_LE(std::abs(tops[k] + h / 2 - centres[k]), h) << k;
+}
+
+TEST(SpreadLabels, LabelsCrowdedAtTheBottomGoBackAboveIt) {
+  const qreal h = 12;
+  for (const std::vector<qreal>& centres : {std::vector<qreal>{480, 490, 495, 499}, std::vector<qreal>{499, 499, 499},
+                                            std::vector<qreal>{}, std::vector<qreal>{600}}) {
+    SCOPED_TRACE(centres.size());
+    const std::vector<qreal> tops = spread_labels(centres, h, 500);
+    ASSERT_EQ(tops.size(), centres.size());
+    expect_apart_and_above(tops, h, 500);
+  }
+}
