@@ -124,15 +124,10 @@ CommandLine read_command_line(int argc, char* argv[]) {
     command.mode = CommandLine::Mode::pdf;
     command.pdf = parser.value(QStringLiteral("pdf"));
     // A design named where OUT belongs would be written over.
-    if (!command.pdf.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) {
-      std::fputs(
-          qPrintable(
-              QStringLiteral("vorbento: a --pdf után a PDF fájl neve kell (.pdf végű, nem „%1”): "
-                             "vorbento --pdf KIMENET.pdf [FÁJL...]\n")
-                  .arg(command.pdf)),
-          stderr);
-      std::exit(1);
-    }
+    if (!command.pdf.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
+      refuse(QStringLiteral("a --pdf után a PDF fájl neve kell, .pdf végű (nem „%1”): "
+                            "vorbento --pdf KIMENET.pdf [FÁJL...]")
+                 .arg(command.pdf));
   } else if (results) {
     command.mode = CommandLine::Mode::results;
   } else if (command.files.size() > 1) {
