@@ -17,9 +17,10 @@ namespace {
 // `vorbento -platform offscreen FILE` reaches the window while an option
 // nobody knows is refused before a display is looked for.
 void accept_qt_options(QCommandLineParser& parser) {
-  for (const char* name : {"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
-                           "qwindowicon", "qwindowtitle", "session", "display", "geometry", "style", "stylesheet",
-                           "qmljsdebugger", "dialogs", "fontengine"}) {
+  for (const char* name :
+       {"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
+        "qwindowicon", "qwindowtitle", "session", "display", "geometry", "style", "stylesheet",
+        "qmljsdebugger", "dialogs", "fontengine"}) {
     QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
     option.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOption(option);
@@ -35,35 +36,43 @@ void accept_qt_options(QCommandLineParser& parser) {
 void describe(QCommandLineParser& parser) {
   // Qt's options are written with one dash ("-platform"); ours have both forms.
   parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-  parser.setApplicationDescription(QStringLiteral("Egy szerszámgép-előtolótengely hajtásának méretezése."));
+  parser.setApplicationDescription(
+      QStringLiteral("Egy szerszámgép-előtolótengely hajtásának méretezése."));
   // Qt's own help option is worded in English even under its Hungarian translation.
   parser.addOption({{QStringLiteral("h"), QStringLiteral("help"), QStringLiteral("?")},
                     QStringLiteral("Kiírja ezt a súgót.")});
   parser.addVersionOption();
-  parser.addOption({QStringLiteral("pdf"),
-                    QStringLiteral("A FÁJL (vagy egy új terv) jelentését a KIMENET.pdf fájlba írja, ablak nélkül. "
-                                   "Több FÁJL esetén egyetlen PDF: elöl a tengelyek összesítése egymás mellett, "
-                                   "utána minden terv jelentése."),
-                    QStringLiteral("KIMENET.pdf")});
-  parser.addOption({QStringLiteral("results"),
-                    QStringLiteral("Minden FÁJL (vagy egy új terv) minden mezőjét tabulátorral tagolt UTF-8 "
-                                   "szövegként a szabványos kimenetre írja, ablak és kijelző nélkül.")});
-  parser.addOption({QStringLiteral("set"),
-                    QStringLiteral("Minden FÁJL megnyitása után a SZÖVEG-et beírja a MEZŐ bemenő adatba, ahogy "
-                                   "a felhasználó gépelné, és mindent újraszámol. Többször is megadható, a "
-                                   "--results és a --pdf mellett."),
-                    QStringLiteral("MEZŐ=SZÖVEG")});
-  parser.addOption({QStringLiteral("json"),
-                    QStringLiteral("A --results mellett: táblázat helyett egyetlen JSON-dokumentum, FÁJLONKÉNT "
-                                   "egy objektum a mezők kulcsával, jelével, szövegével, számával, "
-                                   "mértékegységével, leírásával és jelölésével.")});
-  parser.addPositionalArgument(QStringLiteral("FÁJL"), QStringLiteral("a megnyitandó terv (.vorbento)"),
+  parser.addOption(
+      {QStringLiteral("pdf"),
+       QStringLiteral(
+           "A FÁJL (vagy egy új terv) jelentését a KIMENET.pdf fájlba írja, ablak nélkül. "
+           "Több FÁJL esetén egyetlen PDF: elöl a tengelyek összesítése egymás mellett, "
+           "utána minden terv jelentése."),
+       QStringLiteral("KIMENET.pdf")});
+  parser.addOption(
+      {QStringLiteral("results"),
+       QStringLiteral("Minden FÁJL (vagy egy új terv) minden mezőjét tabulátorral tagolt UTF-8 "
+                      "szövegként a szabványos kimenetre írja, ablak és kijelző nélkül.")});
+  parser.addOption(
+      {QStringLiteral("set"),
+       QStringLiteral("Minden FÁJL megnyitása után a SZÖVEG-et beírja a MEZŐ bemenő adatba, ahogy "
+                      "a felhasználó gépelné, és mindent újraszámol. Többször is megadható, a "
+                      "--results és a --pdf mellett."),
+       QStringLiteral("MEZŐ=SZÖVEG")});
+  parser.addOption(
+      {QStringLiteral("json"),
+       QStringLiteral("A --results mellett: táblázat helyett egyetlen JSON-dokumentum, FÁJLONKÉNT "
+                      "egy objektum a mezők kulcsával, jelével, szövegével, számával, "
+                      "mértékegységével, leírásával és jelölésével.")});
+  parser.addPositionalArgument(QStringLiteral("FÁJL"),
+                               QStringLiteral("a megnyitandó terv (.vorbento)"),
                                QStringLiteral("[FÁJL...]"));
   accept_qt_options(parser);
 }
 
 [[noreturn]] void refuse(const QString& why) {
-  std::fputs(qPrintable(QStringLiteral("vorbento: ") + why + QStringLiteral("\nvorbento: a kapcsolók leírása: vorbento --help\n")),
+  std::fputs(qPrintable(QStringLiteral("vorbento: ") + why +
+                        QStringLiteral("\nvorbento: a kapcsolók leírása: vorbento --help\n")),
              stderr);
   std::exit(1);
 }
@@ -74,10 +83,12 @@ FieldEdit field_edit(const QString& value) {
   const qsizetype eq = value.indexOf(u'=');
   if (eq < 0) refuse(QStringLiteral("a --set után MEZŐ=SZÖVEG kell, nem „%1”").arg(value));
   const QByteArray name = value.left(eq).toUtf8();
-  const std::optional<Field> field = field_by_name(std::string_view(name.constData(), static_cast<std::size_t>(name.size())));
+  const std::optional<Field> field =
+      field_by_name(std::string_view(name.constData(), static_cast<std::size_t>(name.size())));
   if (!field) refuse(QStringLiteral("a --set ismeretlen mezőt ad meg: „%1”").arg(value.left(eq)));
   if (!is_input(*field))
-    refuse(QStringLiteral("a --set „%1” mezője számított eredmény, nem írható be").arg(value.left(eq)));
+    refuse(QStringLiteral("a --set „%1” mezője számított eredmény, nem írható be")
+               .arg(value.left(eq)));
   return {*field, value.mid(eq + 1).toStdString()};
 }
 
@@ -103,19 +114,20 @@ CommandLine read_command_line(int argc, char* argv[]) {
   const bool results = parser.isSet(QStringLiteral("results"));
   if (pdf && results) refuse(QStringLiteral("a --pdf és a --results nem adható meg együtt"));
   command.json = parser.isSet(QStringLiteral("json"));
-  if (command.json && !results) refuse(QStringLiteral("a --json csak a --results mellett adható meg"));
-  for (const QString& value : parser.values(QStringLiteral("set"))) command.edits.push_back(field_edit(value));
+  if (command.json && !results)
+    refuse(QStringLiteral("a --json csak a --results mellett adható meg"));
+  for (const QString& value : parser.values(QStringLiteral("set")))
+    command.edits.push_back(field_edit(value));
   if (!command.edits.empty() && !pdf && !results)
     refuse(QStringLiteral("a --set csak a --results vagy a --pdf mellett adható meg"));
   if (pdf) {
     command.mode = CommandLine::Mode::pdf;
     command.pdf = parser.value(QStringLiteral("pdf"));
     // A design named where OUT belongs would be written over.
-    if (!command.pdf.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) {
-      std::fputs(qPrintable(QStringLiteral("vorbento: a --pdf után a PDF fájl neve kell (.pdf végű, nem „%1”): "
-                                           "vorbento --pdf KIMENET.pdf [FÁJL...]\n").arg(command.pdf)), stderr);
-      std::exit(1);
-    }
+    if (!command.pdf.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
+      refuse(QStringLiteral("a --pdf után a PDF fájl neve kell, .pdf végű (nem „%1”): "
+                            "vorbento --pdf KIMENET.pdf [FÁJL...]")
+                 .arg(command.pdf));
   } else if (results) {
     command.mode = CommandLine::Mode::results;
   } else if (command.files.size() > 1) {

@@ -23,8 +23,8 @@ struct FieldEdit {
 struct CommandLine {
   enum class Mode { window, pdf, results };
   Mode mode = Mode::window;
-  QStringList files;  // the designs, as given; none: a new one
-  QString pdf;        // `--pdf OUT.pdf`: where the report goes instead of a window
+  QStringList files;             // the designs, as given; none: a new one
+  QString pdf;                   // `--pdf OUT.pdf`: where the report goes instead of a window
   std::vector<FieldEdit> edits;  // made in this order after each FILE is opened
   bool json = false;             // `--results --json`: one JSON document instead of the table
 };

@@ -28,8 +28,19 @@ bool same_file(const QString& a, const QString& b) {
 QString out_refusal(const CommandLine& command) {
   for (const QString& file : command.files)
     if (same_file(command.pdf, file))
-      return QStringLiteral("„%1” a megnyitandó tervek között is szerepel: a PDF nem írhat rá.").arg(file);
+      return QStringLiteral("„%1” a megnyitandó tervek között is szerepel: a PDF nem írhat rá.")
+          .arg(file);
   return pdf_overwrite_refusal(command.pdf);
+}
+
+// Qt's own notes ("QStandardPaths: XDG_RUNTIME_DIR not set ...") are English
+// and for developers; a script reads the program's Hungarian messages only.
+// QT_LOGGING_RULES, set by one who looks for them, brings them back.
+void quiet_qt_notes() {
+  if (qEnvironmentVariableIsSet("QT_LOGGING_RULES")) return;
+  qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+    if (type == QtCriticalMsg || type == QtFatalMsg) say(text);
+  });
 }
 
 }  // namespace
@@ -52,6 +63,7 @@ int run_pdf_command(int argc, char* argv[], const CommandLine& command) {
 
   // No display is needed for a PDF: Qt's offscreen platform, unless one is asked for.
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  quiet_qt_notes();
   QGuiApplication app(argc, argv);
   const QDateTime now = QDateTime::currentDateTime();
   QString message;  // why the PDF could not be written
@@ -63,7 +75,8 @@ int run_pdf_command(int argc, char* argv[], const CommandLine& command) {
   } else {
     std::vector<ReportedDesign> designs;
     for (std::size_t k = 0; k < calculators.size(); ++k)
-      designs.push_back({document_name(command.files[static_cast<qsizetype>(k)]), calculators[k].get()});
+      designs.push_back(
+          {document_name(command.files[static_cast<qsizetype>(k)]), calculators[k].get()});
     message = write_reports_pdf(command.pdf, designs, now);
   }
   if (!message.isEmpty()) {

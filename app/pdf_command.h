@@ -8,7 +8,8 @@
 namespace vorbento {
 
 // Writes the report; 0 on success, else a Hungarian message on stderr and 1.
-// All or nothing: a refused FILE leaves OUT as it was. Call instead of making
+// All or nothing: a refused FILE leaves OUT as it was; an OUT that is one of
+// the FILEs or an existing file that is no PDF is refused before any is read. Call instead of making
 // the window's application, with no application object alive.
 int run_pdf_command(int argc, char* argv[], const CommandLine& command);
 

@@ -19,7 +19,9 @@ namespace {
 
 std::string utf8(const QString& text) { return text.toStdString(); }
 
-nlohmann::ordered_json text_or_null(const QString& text) { return text.isEmpty() ? nlohmann::ordered_json() : nlohmann::ordered_json(utf8(text)); }
+nlohmann::ordered_json text_or_null(const QString& text) {
+  return text.isEmpty() ? nlohmann::ordered_json() : nlohmann::ordered_json(utf8(text));
+}
 
 // The copied table of one design, its header line left out, each row led by
 // the file and the field's name.
@@ -47,21 +49,25 @@ nlohmann::ordered_json design_json(const QString& file, const FieldStore& store)
     const std::string text = utf8(row.value);
     const Parsed<double> number = parse_double(text);
     const std::optional<std::string_view> mark = mark_word(store, row.field);
-    fields.push_back({{"key", std::string(name(row.field))},
-                      {"symbol", utf8(row.symbol)},
-                      {"text", text},
-                      {"number", number ? nlohmann::ordered_json(number.value) : nlohmann::ordered_json()},
-                      {"unit", utf8(row.unit)},
-                      {"description", utf8(row.description)},
-                      {"mark", mark ? nlohmann::ordered_json(std::string(*mark)) : nlohmann::ordered_json()},
-                      {"mark_words", text_or_null(row.mark)}});
+    fields.push_back(
+        {{"key", std::string(name(row.field))},
+         {"symbol", utf8(row.symbol)},
+         {"text", text},
+         {"number", number ? nlohmann::ordered_json(number.value) : nlohmann::ordered_json()},
+         {"unit", utf8(row.unit)},
+         {"description", utf8(row.description)},
+         {"mark", mark ? nlohmann::ordered_json(std::string(*mark)) : nlohmann::ordered_json()},
+         {"mark_words", text_or_null(row.mark)}});
   }
   return {{"file", utf8(file)}, {"fields", std::move(fields)}};
 }
 
 QByteArray table_header() {
   return QStringLiteral("Fájl\tMező\t").toUtf8() +
-         QStringList(field_row_titles().begin(), field_row_titles().end()).join(QLatin1Char('\t')).toUtf8() + '\n';
+         QStringList(field_row_titles().begin(), field_row_titles().end())
+             .join(QLatin1Char('\t'))
+             .toUtf8() +
+         '\n';
 }
 
 }  // namespace
@@ -87,9 +93,13 @@ int run_results_command(const CommandLine& command) {
       append_design(out, file, calculator);
   }
   if (refused) return 1;
-  // Texts are UTF-8 already (a design's are checked when it is read); nothing is replaced in practice.
-  if (command.json) out = QByteArray::fromStdString(designs.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + '\n');
-  if (std::fwrite(out.constData(), 1, static_cast<std::size_t>(out.size()), stdout) != static_cast<std::size_t>(out.size()) ||
+  // Texts are UTF-8 already (a design's are checked when it is read); nothing is replaced in
+  // practice.
+  if (command.json)
+    out = QByteArray::fromStdString(
+        designs.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + '\n');
+  if (std::fwrite(out.constData(), 1, static_cast<std::size_t>(out.size()), stdout) !=
+          static_cast<std::size_t>(out.size()) ||
       std::fflush(stdout) != 0) {
     say(QStringLiteral("a kimenet nem írható"));
     return 1;

@@ -1,6 +1,7 @@
 // `vorbento --results [FILE...]`: every field of each design on stdout, for
 // scripts: the table "Eredmények másolása" copies, with the file and the
-// field's name in front. No application object, no display, no fonts.
+// field's name in front, or with --json the same as one JSON document. No
+// application object, no display, no fonts.
 #pragma once
 
 #include "app/command_line.h"

@@ -8,7 +8,7 @@ namespace vorbento {
 
 // Why no PDF goes to `path`, in Hungarian, naming it: an existing file that
 // does not begin as a PDF does ("%PDF-"), or one that cannot be read to tell.
-// Empty when nothing stands there yet or an older PDF does.
+// Empty when nothing (or an empty file) stands there yet or an older PDF does.
 QString pdf_overwrite_refusal(const QString& path);
 
 }  // namespace vorbento

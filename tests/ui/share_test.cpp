@@ -214,7 +214,8 @@ class ShareTest : public QObject {
   void pdf_never_over_a_design() {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("tengely.pdf"));
-    const QByteArray design = QByteArray::fromStdString(write_document(input_texts(window_->calculator())));
+    const QByteArray design =
+        QByteArray::fromStdString(write_document(input_texts(window_->calculator())));
     {
       QFile file(path);
       QVERIFY(file.open(QIODevice::WriteOnly));
@@ -235,8 +236,8 @@ class ShareTest : public QObject {
       static_cast<QDialog*>(dialog)->accept();
     });
     file_entry(QStringLiteral("exportalasPdf"))->trigger();
-    QCOMPARE(said, QStringLiteral("„tengely.pdf” nem menthető. A fájl már létezik, és nem PDF: „%1”.")
-                       .arg(QDir::toNativeSeparators(path)));
+    QCOMPARE(said, QStringLiteral("„tengely.pdf” nem menthető. A fájl már létezik, és nem PDF: "
+                                  "„%1”.").arg(QDir::toNativeSeparators(path)));
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), design);
