@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <vector>
 
 #include "presentation/cycle/cycle_time_axis.h"
@@ -55,21 +56,18 @@ qreal notes_height_of(const PlotText& pen, qreal width, const CycleData& d, std:
   return d.notes.empty() ? sum : sum + pen.mm(1.5);
 }
 
-// The labels' size: the style's, or less in a plot too low for every row of
-// text at that size (the window's plot shares a small screen with its table),
-// down to a size still read on a screen.
-double fitted_points(QPainter& p, const QRectF& target, const CycleData& d, const CycleStyle& s) {
-  double points = s.points;
-  for (int round = 0; round < 2; ++round) {
-    const PlotText pen(p, s.family, points);
-    const qreal line = pen.line(), pair = pen.symbol_line() + line, pad = pen.mm(1.5);
-    // The rows of the layout below, each plot kept at a few lines.
-    const qreal least = pad + 2 * pen.symbol_line() + pen.pt(2) + 2 * line + pad + line + pair + 3 * line + pair +
-                        pen.pt(2) + pen.mm(1.5) + line + pair + pad + notes_height_of(pen, target.width(), d);
-    if (least <= target.height()) break;
-    points = std::max(4.5, points * target.height() / least);
-  }
-  return points;
+// How much smaller than its natural size the diagram is drawn: not at all,
+// unless the plot is too low for every row of it (the window's plot shares a
+// small screen with its table); then every length alike, so that the picture
+// stays whole rather than its rows running into one another. `pen` writes at
+// the natural size.
+double fitted_zoom(const PlotText& pen, const QRectF& target, const CycleData& d) {
+  const qreal line = pen.line(), pair = pen.symbol_line() + line, pad = pen.mm(1.5);
+  // The rows of the layout below, each plot kept at a few lines.
+  const qreal least = pad + 2 * pen.symbol_line() + pen.pt(2) + 2 * line + pad + line + pair + 3 * line + pair +
+                      pen.pt(2) + pen.mm(1.5) + line + pair + pad + notes_height_of(pen, target.width(), d);
+  // A little to spare for the pixel sizes of the smaller fonts.
+  return least <= target.height() ? 1.0 : std::max(0.3, target.height() / least * 0.97);
 }
 
 }  // namespace
@@ -101,7 +99,9 @@ void paint_cycle(QPainter& p, const QRectF& target, const CycleData& d, const Cy
   p.setRenderHint(QPainter::Antialiasing, false);
   p.setRenderHint(QPainter::TextAntialiasing);
   p.fillRect(target, s.background);
-  PlotText pen(p, s.family, fitted_points(p, target, d, s));
+  std::optional<PlotText> sized(std::in_place, p, s.family, s.points);
+  if (const double zoom = fitted_zoom(*sized, target, d); zoom < 1) sized.emplace(p, s.family, s.points, zoom);
+  PlotText& pen = *sized;
   const qreal line = pen.line();
   const qreal label = pen.symbol_line();  // a label's height, subscript and all
   const qreal pair = label + line;        // a symbol above its figure

@@ -63,9 +63,9 @@ TextKey key(const QFont& font, const QString& text, qreal width = 0) {
 
 }  // namespace
 
-PlotText::PlotText(QPainter& painter, const QString& family, double points)
+PlotText::PlotText(QPainter& painter, const QString& family, double points, double zoom)
     : painter_(painter),
-      per_point_(units_per_point(painter)),
+      per_point_(units_per_point(painter) * zoom),
       points_(points),
       cached_(painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Raster),
       fonts_{sized(family, points, per_point_, false), sized(family, points, per_point_, true),

@@ -20,7 +20,9 @@ namespace vorbento {
 class PlotText {
  public:
   // `points`: the labels' size; subscripts are three quarters of it.
-  PlotText(QPainter& painter, const QString& family, double points);
+  // `zoom` below 1 shrinks every length, points and millimetres alike, for a
+  // plot drawn smaller than its natural size.
+  PlotText(QPainter& painter, const QString& family, double points, double zoom = 1);
 
   qreal pt(qreal points) const { return points * per_point_; }
   qreal mm(qreal millimetres) const { return millimetres * per_point_ * 72 / 25.4; }

@@ -18,8 +18,9 @@ CyclePlot::CyclePlot(QWidget* parent) : QWidget(parent) {
   setAccessibleDescription(QStringLiteral(
       "A motor fordulatszáma és nyomatéka egy mozgásciklus alatt, a motor névleges és maximális nyomatékával; "
       "ugyanezek a számok a diagram alatti táblázatban."));
-  // Small enough that the table stays whole on a small scaled screen.
-  setMinimumSize(320, 120);
+  // Below its natural height the diagram is drawn smaller; below this it
+  // would no longer be read, and the table gives up rows instead (it scrolls).
+  setMinimumSize(320, 200);
   setContextMenuPolicy(Qt::DefaultContextMenu);
   setAttribute(Qt::WA_OpaquePaintEvent);
   // Reached with Tab: the context-menu key and Ctrl+C copy it without the mouse.

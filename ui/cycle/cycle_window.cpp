@@ -56,9 +56,10 @@ CycleWindow::CycleWindow(FieldStore& store, QWidget* owner) : QWidget(owner, Qt:
     const QSize frame = (owner->frameGeometry().size() - owner->size()).expandedTo(QSize(0, 0));
     room.setSize(room.size() - frame);
     // Narrow enough to stand beside the main window (1920 px wide leave some
-    // 890 px), as long as the plot stays wide enough to read.
+    // 890 px); where nothing that reads stands beside it (1366 px), as narrow
+    // as still reads, covering the least of it.
     const int beside = room.width() - owner->frameGeometry().width();
-    width = beside >= 640 ? std::min(900, beside) : std::min(900, room.width());
+    width = std::min(std::clamp(beside, 640, 900), room.width());
   }
   const int height = std::min(600 + table_height, room.height());
   resize(width, height);
