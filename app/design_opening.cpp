@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "presentation/files/design_file.h"
+#include "presentation/files/refusal_words.h"
 
 namespace vorbento {
 
@@ -14,7 +15,7 @@ bool open_design(const QString& file, Calculator& calculator) {
   const DocumentRead read = read_design(file);
   if (!read.inputs) {
     // Of several designs the reader must learn which one was refused.
-    say(file + QStringLiteral(": ") + QString::fromStdString(read.error));
+    say(file + QStringLiteral(": ") + refusal_words(read.refusal));
     return false;
   }
   calculator.load(*read.inputs);

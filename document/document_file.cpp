@@ -12,16 +12,16 @@
 namespace vorbento {
 namespace {
 
-DocumentRead refuse_file(const std::filesystem::path& path, std::string_view why) {
-  return {std::nullopt, "Nem nyitható meg: „" + valid_utf8(path.string()) + "”. " + std::string(why)};
+DocumentRead refuse_file(const std::filesystem::path& path, Refusal::Kind kind, std::uintmax_t size = 0) {
+  return {std::nullopt, Refusal{.kind = kind, .size = size, .path = valid_utf8(path.string())}};
 }
 
-std::string_view open_failure(int error) {
+Refusal::Kind open_failure(int error) {
   switch (error) {
-    case ENOENT: case ENOTDIR: return "Nincs ilyen fájl.";
-    case EACCES: case EPERM: return "Nincs jogosultság a fájl olvasásához.";
-    case EISDIR: return "Ez egy mappa, nem fájl.";
-    default: return "A fájl nem olvasható.";
+    case ENOENT: case ENOTDIR: return Refusal::Kind::no_such_file;
+    case EACCES: case EPERM: return Refusal::Kind::not_permitted;
+    case EISDIR: return Refusal::Kind::is_folder;
+    default: return Refusal::Kind::unreadable;
   }
 }
 
@@ -43,11 +43,11 @@ DocumentRead read_document_file(const std::filesystem::path& path) {
   if (ec && ec != std::errc::no_such_file_or_directory) return refuse_file(path, open_failure(ec.value()));
   if (!std::filesystem::exists(status)) return refuse_file(path, open_failure(ENOENT));
   if (std::filesystem::is_directory(status)) return refuse_file(path, open_failure(EISDIR));
-  if (!std::filesystem::is_regular_file(status)) return refuse_file(path, "Ez nem közönséges fájl.");
+  if (!std::filesystem::is_regular_file(status)) return refuse_file(path, Refusal::Kind::not_regular);
   const std::uintmax_t size = std::filesystem::file_size(path, ec);
   if (ec) return refuse_file(path, open_failure(ec.value()));
   if (size > kMaxDocumentBytes)
-    return refuse_file(path, "A fájl túl nagy (" + std::to_string(size) + " bájt): legfeljebb 64 MiB-os dokumentumot nyit meg a program.");
+    return refuse_file(path, Refusal::Kind::file_too_large, size);
 
   errno = 0;
   const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"), &std::fclose);
@@ -63,7 +63,7 @@ DocumentRead read_document_file(const std::filesystem::path& path) {
     if (got == bytes.size() && got <= kMaxDocumentBytes) bytes.resize(std::min<std::size_t>(got * 2, kMaxDocumentBytes + 1));
   }
   if (std::ferror(file.get())) return refuse_file(path, open_failure(errno));
-  if (got > kMaxDocumentBytes) return refuse_file(path, "A fájl túl nagy: legfeljebb 64 MiB-os dokumentumot nyit meg a program.");
+  if (got > kMaxDocumentBytes) return refuse_file(path, Refusal::Kind::file_too_large);
   bytes.resize(got);
   return parse_document(bytes);
 }

@@ -1,7 +1,6 @@
 // The .vorbento document: a design's 33 input texts as one UTF-8 JSON object,
 // {"format": "vorbento", "version": 1, "inputs": {...}}, the inputs by field
-// name in field-table order. Reading refuses anything else with a Hungarian
-// message fit to show the user.
+// name in field-table order. Reading refuses anything else, saying why.
 #pragma once
 
 #include <cstdint>
@@ -11,6 +10,7 @@
 #include <string_view>
 
 #include "core/field_store.h"
+#include "document/refusal.h"
 
 namespace vorbento {
 
@@ -24,7 +24,7 @@ std::string write_document(const InputTexts& inputs);
 
 struct DocumentRead {
   std::optional<InputTexts> inputs;
-  std::string error;  // the refusal, in Hungarian; empty when `inputs` holds a document
+  Refusal refusal;  // why not, when `inputs` holds no document
 };
 
 DocumentRead parse_document(std::string_view bytes);

@@ -1,7 +1,8 @@
 // Reading a .vorbento text: UTF-8 first, then JSON, then the document's shape.
 // Any JSON whitespace and key order is accepted; anything else is refused with
-// a message that names the problem and, where there is one, the key or line.
+// the kind of fault and, where there is one, the key or the place in the file.
 #include <cmath>
+#include <functional>
 #include <set>
 #include <string>
 #include <vector>
@@ -15,41 +16,33 @@ namespace vorbento {
 namespace {
 
 using nlohmann::ordered_json;
+using Kind = Refusal::Kind;
 
-constexpr std::size_t kShownKeyChars = 40;
+DocumentRead refuse(Refusal r) { return {std::nullopt, std::move(r)}; }
+DocumentRead refuse(Kind kind, std::string key = {}) { return refuse(Refusal{.kind = kind, .key = std::move(key)}); }
 
-DocumentRead refuse(std::string message) { return {std::nullopt, std::move(message)}; }
-
-// A key as a message shows it: quoted, and cut short when it is long.
-std::string shown_key(std::string_view key) {
-  std::size_t chars = 0, p = 0;
-  for (; p < key.size(); ++p) {
-    if (starts_character(key[p]) && chars++ == kShownKeyChars) break;
-  }
-  return "„" + std::string(key.substr(0, p)) + (p < key.size() ? "…" : "") + "”";
-}
-
-// "a fájl 3. sorának 14. oszlopában": lines from 1, columns in characters.
-std::string place(std::string_view bytes, std::size_t offset) {
-  std::size_t line = 1, column = 1;
+// Lines from 1, columns in characters.
+Refusal at(Kind kind, std::string_view bytes, std::size_t offset) {
+  Refusal r{.kind = kind, .line = 1, .column = 1};
   for (std::size_t p = 0; p < offset && p < bytes.size(); ++p) {
     if (bytes[p] == '\n') {
-      ++line;
-      column = 1;
+      ++r.line;
+      r.column = 1;
     } else if (starts_character(bytes[p])) {
-      ++column;
+      ++r.column;
     }
   }
-  return "a fájl " + std::to_string(line) + ". sorának " + std::to_string(column) + ". oszlopában";
+  return r;
 }
 
-std::string kind_of(const ordered_json& j) {
+Refusal::Json kind_of(const ordered_json& j) {
   switch (j.type()) {
-    case ordered_json::value_t::array: return "tömb";
-    case ordered_json::value_t::string: return "szöveg";
-    case ordered_json::value_t::boolean: return "logikai érték";
-    case ordered_json::value_t::null: return "null";
-    default: return "szám";
+    case ordered_json::value_t::object: return Refusal::Json::object;
+    case ordered_json::value_t::array: return Refusal::Json::array;
+    case ordered_json::value_t::string: return Refusal::Json::string;
+    case ordered_json::value_t::boolean: return Refusal::Json::boolean;
+    case ordered_json::value_t::null: return Refusal::Json::null;
+    default: return Refusal::Json::number;
   }
 }
 
@@ -72,41 +65,34 @@ struct DuplicateKeys {
   }
 };
 
-std::optional<std::string> version_problem(const ordered_json& doc) {
+std::optional<Refusal> version_problem(const ordered_json& doc) {
   const auto v = doc.find("version");
-  if (v == doc.end()) return "Hiányzik a „version” kulcs (a formátum változata).";
-  double number = 0;
-  if (v->is_number_unsigned()) {
-    const auto u = v->get<std::uint64_t>();
-    number = u > 1 ? 2.0 : static_cast<double>(u);
-  } else if (v->is_number()) {
-    number = v->get<double>();
-  }
-  if (!v->is_number() || !std::isfinite(number) || number != std::floor(number)) {
-    const std::string shown = v->dump();
-    return "A „version” értéke nem egész szám" + (shown.size() <= kShownKeyChars ? ": " + shown : std::string()) + ".";
-  }
+  if (v == doc.end()) return Refusal{.kind = Kind::no_version};
+  if (!v->is_number()) return Refusal{.kind = Kind::version_not_integer, .key = v->dump()};
+  // A whole number, also one beyond what a double holds exactly.
+  const bool whole = v->is_number_integer() || std::floor(v->get<double>()) == v->get<double>();
+  const double number = v->get<double>();
+  if (!whole || !std::isfinite(number)) return Refusal{.kind = Kind::version_not_integer, .key = v->dump()};
   if (number > 1) {
-    const std::string which = number < 1e9 ? " (a formátum " + std::to_string(static_cast<long>(number)) + ". változatával)" : "";
-    return "A dokumentumot egy újabb Vorbento készítette" + which + "; ez a program az 1. változatot olvassa.";
+    Refusal r{.kind = Kind::newer_version};
+    if (number < 1e9) r.version = static_cast<long long>(number);
+    return r;
   }
-  if (number < 1) return "A „version” értéke (" + v->dump() + ") nem létező formátumváltozat.";
+  if (number < 1) return Refusal{.kind = Kind::no_such_version, .key = v->dump()};
   return std::nullopt;
 }
 
 DocumentRead read_inputs(const ordered_json& inputs) {
   for (const auto& [key, value] : inputs.items()) {
     const auto field = field_by_name(key);
-    if (!field || !is_input(*field)) return refuse("Ismeretlen mező az „inputs” objektumban: " + shown_key(key) + ".");
-    if (!value.is_string())
-      return refuse("Egy mező értéke nem szöveg, hanem " + kind_of(value) + ": " + shown_key(key) +
-                    " (minden mező értéke idézőjelek közé írt szöveg).");
+    if (!field || !is_input(*field)) return refuse(Kind::unknown_field, key);
+    if (!value.is_string()) return refuse(Refusal{.kind = Kind::field_not_text, .key = key, .found = kind_of(value)});
   }
   InputTexts texts;
   for (std::size_t n = 0; n < kInputFieldCount; ++n) {
     const auto name = std::string(vorbento::name(field_at(n)));
     const auto it = inputs.find(name);
-    if (it == inputs.end()) return refuse("Hiányzik egy mező az „inputs” objektumból: " + shown_key(name) + ".");
+    if (it == inputs.end()) return refuse(Kind::missing_field, name);
     texts[n] = it->get<std::string>();
   }
   return {std::move(texts), {}};
@@ -115,40 +101,36 @@ DocumentRead read_inputs(const ordered_json& inputs) {
 }  // namespace
 
 DocumentRead parse_document(std::string_view bytes) {
-  if (bytes.size() > kMaxDocumentBytes) return refuse("A dokumentum túl nagy: legfeljebb 64 MiB-os dokumentumot nyit meg a program.");
-  if (const auto bad = first_invalid_utf8(bytes))
-    return refuse("A fájl nem UTF-8 kódolású szöveg: érvénytelen bájt " + place(bytes, *bad) + ".");
-  if (bytes.find_first_not_of(" \t\r\n") == std::string_view::npos) return refuse("A fájl üres: nincs benne dokumentum.");
+  if (bytes.size() > kMaxDocumentBytes) return refuse(Kind::too_large);
+  if (const auto bad = first_invalid_utf8(bytes)) return refuse(at(Kind::not_utf8, bytes, *bad));
+  if (bytes.find_first_not_of(" \t\r\n") == std::string_view::npos) return refuse(Kind::empty);
 
   DuplicateKeys duplicates;
   ordered_json doc;
   try {
     doc = ordered_json::parse(bytes.begin(), bytes.end(), std::ref(duplicates));
   } catch (const ordered_json::parse_error& e) {
-    const std::size_t at = e.byte > 0 ? e.byte - 1 : 0;
-    if (at >= bytes.size()) return refuse("A fájl nem érvényes JSON: váratlanul véget ér (" + place(bytes, at) + ").");
-    return refuse("A fájl nem érvényes JSON: hiba " + place(bytes, at) + ".");
+    const std::size_t offset = e.byte > 0 ? e.byte - 1 : 0;
+    return refuse(at(offset >= bytes.size() ? Kind::json_ends_early : Kind::json_syntax, bytes, offset));
   } catch (const ordered_json::out_of_range& e) {
     // A number beyond double precision ("1e400"); the library names it quoted.
     const std::string_view what = e.what();
     const std::size_t open = what.find('\''), close = what.rfind('\'');
-    const std::string number = open < close ? std::string(what.substr(open + 1, close - open - 1)) : std::string();
-    return refuse("A fájl nem olvasható JSON: egy szám túl nagy" +
-                  (number.empty() ? std::string() : ": " + shown_key(number)) + ".");
+    return refuse(Kind::number_too_large,
+                  open < close ? std::string(what.substr(open + 1, close - open - 1)) : std::string());
   }
-  if (!doc.is_object()) return refuse("A fájl nem Vorbento-dokumentum: nem JSON-objektum, hanem " + kind_of(doc) + ".");
-  if (duplicates.first) return refuse("Egy kulcs kétszer szerepel: " + shown_key(*duplicates.first) + ".");
+  if (!doc.is_object()) return refuse(Refusal{.kind = Kind::not_an_object, .found = kind_of(doc)});
+  if (duplicates.first) return refuse(Kind::duplicate_key, *duplicates.first);
 
   const auto format = doc.find("format");
-  if (format == doc.end()) return refuse("A fájl nem Vorbento-dokumentum: hiányzik a „format” kulcs.");
-  if (*format != "vorbento") return refuse("A fájl nem Vorbento-dokumentum: a „format” értéke nem „vorbento”.");
+  if (format == doc.end()) return refuse(Kind::no_format);
+  if (*format != "vorbento") return refuse(Kind::not_vorbento);
   if (auto problem = version_problem(doc)) return refuse(std::move(*problem));
   for (const auto& [key, value] : doc.items())
-    if (key != "format" && key != "version" && key != "inputs")
-      return refuse("Ismeretlen kulcs a dokumentumban: " + shown_key(key) + ".");
+    if (key != "format" && key != "version" && key != "inputs") return refuse(Kind::unknown_key, key);
   const auto inputs = doc.find("inputs");
-  if (inputs == doc.end()) return refuse("Hiányzik az „inputs” objektum (a bemenő adatok).");
-  if (!inputs->is_object()) return refuse("Az „inputs” értéke nem objektum, hanem " + kind_of(*inputs) + ".");
+  if (inputs == doc.end()) return refuse(Kind::no_inputs);
+  if (!inputs->is_object()) return refuse(Refusal{.kind = Kind::inputs_not_object, .found = kind_of(*inputs)});
   return read_inputs(*inputs);
 }
 

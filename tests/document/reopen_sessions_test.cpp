@@ -78,7 +78,7 @@ TEST(Reopen, FourHundredEditedDesignsOpenAsTheyWereSaved) {
       if (rng() % 10 == 0) edited.tab_changed();
     }
     const DocumentRead read = parse_document(write_document(input_texts(edited)));
-    ASSERT_TRUE(read.inputs) << read.error;
+    ASSERT_TRUE(read.inputs) << static_cast<int>(read.refusal.kind);
     Calculator opened;
     opened.load(*read.inputs);
     exact_inputs += input_texts(opened) == input_texts(edited);

@@ -9,6 +9,7 @@
 
 #include "document/document_file.h"
 #include "presentation/files/design_file.h"
+#include "presentation/files/refusal_words.h"
 #include "presentation/files/save_failure.h"
 #include "ui/document/start_folder.h"
 #include "ui/window/main_window.h"
@@ -102,7 +103,7 @@ void DocumentController::text_changed(Field f, const std::string& text) {
 
 std::optional<InputTexts> DocumentController::read_checked(const QString& path) {
   DocumentRead read = read_design(path);
-  if (!read.inputs) dialogs_->show_failure(&window_, refusal_sentence(path), QString::fromStdString(read.error));
+  if (!read.inputs) dialogs_->show_failure(&window_, refusal_sentence(path), refusal_words(read.refusal));
   return std::move(read.inputs);
 }
 
