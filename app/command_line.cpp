@@ -105,7 +105,15 @@ CommandLine read_command_line(int argc, char* argv[]) {
   describe(parser);
   // Refused here with the program's own prefix; help and version below, exit 0.
   if (!parser.parse(QCoreApplication::arguments())) refuse(parser.errorText());
-  if (parser.isSet(QStringLiteral("help"))) parser.showHelp(0);
+  if (parser.isSet(QStringLiteral("help"))) {
+    // The usage line names the program as a user types it, not by the path it was started from.
+    QString help = parser.helpText();
+    const QString started_as = QCoreApplication::arguments().constFirst();
+    const qsizetype at = help.indexOf(started_as);
+    if (at >= 0) help.replace(at, started_as.size(), QStringLiteral("vorbento"));
+    std::fputs(help.toUtf8().constData(), stdout);
+    std::exit(0);
+  }
   if (parser.isSet(QStringLiteral("version"))) parser.showVersion();
 
   CommandLine command;
