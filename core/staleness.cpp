@@ -107,8 +107,8 @@ std::bitset<kFieldCount> Staleness::disagreeing(const Marks& marks, const Texts&
     }
     if (!usable) continue;
     const double value = rule->formula(std::span<const double>(numbers.data(), count));
-    if (!std::isfinite(value) || std::abs(own.value - value) <= rule->relative * std::abs(value) + rule->absolute)
-      continue;
+    const double allowed = rule->relative * std::abs(value) + rule->absolute;
+    if (!std::isfinite(value) || std::abs(own.value - value) <= allowed) continue;
     out.set(n);
     formula_values_[n] = value;
   }

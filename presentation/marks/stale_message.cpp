@@ -29,7 +29,8 @@ QString formula_words(Field f) {
 QString motions_message(const FieldStore& store) {
   const auto sum = store.sum_beyond_bound();
   if (!sum) return {};
-  return QStringLiteral("A hat mozgás együtt ") + figure(*sum) + QStringLiteral(" s, hosszabb a ciklusidőnél.");
+  return QStringLiteral("A hat mozgás együtt ") + figure(*sum) +
+         QStringLiteral(" s, hosszabb a ciklusidőnél.");
 }
 
 QString input_reason(const FieldStore& store, Field input) {
@@ -54,8 +55,8 @@ QString stale_message(const FieldStore& store, Field field) {
   using Kind = StaleCause::Kind;
   // An own text at odds with the other inputs: the formula says what it should be.
   if (const auto value = store.formula_value(field))
-    return QStringLiteral("Nem illik a többi bemenő adathoz: ") + formula_words(field) + QStringLiteral(" = ") +
-           figure(*value);
+    return QStringLiteral("Nem illik a többi bemenő adathoz: ") + formula_words(field) +
+           QStringLiteral(" = ") + figure(*value);
   QStringList reasons;
   QStringList changed;  // named only when nothing else explains it
   for (const StaleCause& c : store.stale_causes(field)) {
@@ -69,7 +70,9 @@ QString stale_message(const FieldStore& store, Field field) {
         reasons << (own ? QStringLiteral("az eredmény túl nagy") : symbol(c.field) + QStringLiteral(" eredménye túl nagy"));
         break;
       case Kind::marked_input: reasons << input_reason(store, c.field); break;
-      case Kind::disagrees: reasons << symbol(c.field) + QStringLiteral(" nem illik a többi bemenő adathoz"); break;
+      case Kind::disagrees:
+        reasons << symbol(c.field) + QStringLiteral(" nem illik a többi bemenő adathoz");
+        break;
       case Kind::changed: {
         // A result that reads 0 (a time too short to show) fails the guards
         // of everything computed from it.
