@@ -157,8 +157,10 @@ class FieldStore {
   // A result that does not follow the inputs shown: computed from texts that
   // have changed since or from marked inputs, never computed, or overflowed.
   // Also an unmarked input whose text a block wrote from such a computation
-  // (the motor speed at G1 from a speed since retyped). As of the end of the
-  // last edit; an input with a mark, or with its own text, is never stale.
+  // (the motor speed at G1 from a speed since retyped), and an own motor
+  // speed or ratio at odds with its formula over the other inputs shown (see
+  // Staleness::refresh). As of the end of the last edit; an input with a mark
+  // is never stale.
   bool stale(Field f) const { return staleness_.stale(f); }
   // An input's text is the user's own (typed, refilled, opened or initial),
   // not a computed value a block wrote there.
