@@ -56,7 +56,8 @@ void Staleness::record(Field result, const Fields& used) {
 // A field follows when it carries no mark and, if its text was computed (a
 // result, or a motor speed or the ratio a block wrote), every field it was
 // computed from still shows the text it had then and follows in turn. An
-// input with its own text follows; a result never computed does not.
+// input with its own text follows unless it disagrees with its formula; a
+// result never computed does not.
 bool Staleness::follows(Field f, const Marks& marks, Judging& j) const {
   std::uint8_t& state = j.state[index(f)];
   if (state == kVisiting) {
