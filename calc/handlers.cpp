@@ -7,6 +7,7 @@
 #include "calc/inertias.h"
 #include "calc/kinematics.h"
 #include "calc/load_torques.h"
+#include "calc/speed_agreement.h"
 
 namespace vorbento {
 namespace {
@@ -107,6 +108,11 @@ HandlerTable make_table() {
 
   // What the formulas need of each input, as the field table says.
   for (std::size_t n = 0; n < kInputFieldCount; ++n) t.inputs[n] = info(field_at(n)).rule;
+
+  // The cycle time holds its six motions; the motor speeds and the ratio,
+  // where the user's own, agree with their formulas.
+  t.sum_bound = SumBound{tc, {tgyg1, tg1, tlg1, tgyg0, tg0, tlg0}};
+  speed_agreement::agree_with_formulas(t.agreements);
 
   kinematics::follow_from_start(t.start_basis);
   inertias::follow_from_start(t.start_basis);

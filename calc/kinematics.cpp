@@ -1,6 +1,7 @@
 #include "calc/kinematics.h"
 
 #include "calc/block.h"
+#include "calc/speed_formulas.h"
 
 namespace vorbento::kinematics {
 namespace {
@@ -10,14 +11,9 @@ using enum Field;
 double accel_time_g1(Values v) { return v[vg1] / v[a]; }
 double accel_time_g0(Values v) { return v[vg0] / v[a]; }
 
-// The motor turns in proportion to the linear speed.
-double motor_speed_g1(Values v) { return (v[vg1] / v[vg0]) * v[nmg0]; }
-
-// Motor revolutions per screw revolution: (lead * motor speed) / (speed * 60).
-double ratio(Values v) { return (v[h] * v[nmg0]) / (v[vg0] * 60.0); }
-
-// Motor speed in 1/min: screw revolutions per second times the ratio times 60.
-double motor_speed_g0(Values v) { return ((v[vg0] * 60.0) * v[i]) / v[h]; }
+double motor_speed_g1(Values v) { return speed_formulas::motor_speed_g1(v[vg1], v[vg0], v[nmg0]); }
+double ratio(Values v) { return speed_formulas::ratio(v[nmg0], v[h], v[vg0]); }
+double motor_speed_g0(Values v) { return speed_formulas::motor_speed_g0(v[vg0], v[i], v[h]); }
 
 // Both times come from one computation: braking takes as long as accelerating.
 constexpr BlockDef kTgyg1{.check = {a, vg1}, .read = {vg1, a}, .positive = {vg1, a},

@@ -30,7 +30,7 @@ class Outermost {
 
 }  // namespace
 
-FieldStore::FieldStore(const HandlerTable& handlers) : handlers_(handlers) {
+FieldStore::FieldStore(const HandlerTable& handlers) : handlers_(handlers), staleness_(handlers.agreements) {
   for (std::size_t n = 0; n < kFieldCount; ++n) {
     const Field f = field_at(n);
     texts_[n] = info(f).initial;
@@ -41,7 +41,7 @@ FieldStore::FieldStore(const HandlerTable& handlers) : handlers_(handlers) {
     }
   }
   for (std::size_t n = 0; n < kInputFieldCount; ++n) problems_[n] = judge_input(field_at(n));
-  refresh_stale();
+  recalculation_ended();
 }
 
 void FieldStore::write(Field f, std::string_view text) {
@@ -61,11 +61,12 @@ void FieldStore::edit(Field f, std::string_view text) {
 }
 
 void FieldStore::reset() {
-  const Outermost scope(depth_, *this, &FieldStore::refresh_stale);
+  const Outermost scope(depth_, *this, &FieldStore::recalculation_ended);
   std::array<Problem, kFieldCount> before{};
   for (std::size_t n = 0; n < kFieldCount; ++n) before[n] = mark(field_at(n));
   values_ = {};
   overflowed_ = {};
+  short_of_sum_ = false;
   staleness_.clear();
   problems_ = {};
   for (std::size_t n = 0; n < kFieldCount; ++n) {
@@ -81,7 +82,7 @@ void FieldStore::reset() {
 }
 
 void FieldStore::load(const InputTexts& texts) {
-  const Outermost scope(depth_, *this, &FieldStore::refresh_stale);
+  const Outermost scope(depth_, *this, &FieldStore::recalculation_ended);
   const std::bitset<kFieldCount> outer = held_;
   reset();
   for (std::size_t n = 0; n < kInputFieldCount; ++n) held_.set(n);
@@ -101,7 +102,7 @@ void FieldStore::assign(Field f, std::string_view text, bool from_value) {
   if (current == text) return;  // the rule that ends every chain
   const std::optional<Handler>& handler = handlers_.fields[index(f)];
   if (handler && active_[index(f)] >= kMaxActiveRuns) return;
-  const Outermost scope(depth_, *this, &FieldStore::refresh_stale);
+  const Outermost scope(depth_, *this, &FieldStore::recalculation_ended);
   current.assign(text);
   // Before the handler runs: the exchange it sets off may write this field again.
   staleness_.text_replaced(f, from_value);
@@ -111,7 +112,7 @@ void FieldStore::assign(Field f, std::string_view text, bool from_value) {
 }
 
 void FieldStore::tab_changed() {
-  const Outermost scope(depth_, *this, &FieldStore::refresh_stale);
+  const Outermost scope(depth_, *this, &FieldStore::recalculation_ended);
   run(handlers_.tab, std::nullopt);
 }
 
@@ -190,7 +191,36 @@ void FieldStore::clear_mark(Field f) { set_overflowed(f, false); }
 
 Problem FieldStore::mark(Field f) const {
   if (problems_[index(f)] != Problem::none) return problems_[index(f)];
-  return overflowed_[index(f)] ? Problem::overflow : Problem::none;
+  if (overflowed_[index(f)]) return Problem::overflow;
+  return short_of_sum_ && f == handlers_.sum_bound->input ? Problem::shorter_than_motions : Problem::none;
+}
+
+std::optional<double> FieldStore::sum_beyond_bound() const {
+  if (!short_of_sum_) return std::nullopt;
+  return parts_sum_;
+}
+
+// Over the texts shown, as doubles: no working value need hold them yet.
+void FieldStore::judge_sum_bound() {
+  if (!handlers_.sum_bound) return;
+  const SumBound& rule = *handlers_.sum_bound;
+  bool now = false;
+  const Parsed<double> bound = parse_double(text(rule.input));
+  if (problems_[index(rule.input)] == Problem::none && !overflowed_[index(rule.input)] && bound) {
+    double sum = 0;
+    bool numbers = true;
+    for (Field part : rule.parts) {
+      const Parsed<double> v = parse_double(text(part));
+      numbers = numbers && v;
+      sum += v.value;
+    }
+    now = numbers && sum > bound.value;
+    parts_sum_ = sum;
+  }
+  if (now == short_of_sum_) return;
+  const Problem before = mark(rule.input);
+  short_of_sum_ = now;
+  notify_mark(rule.input, before);
 }
 
 void FieldStore::set_problem(Field f, Problem p) {
@@ -219,8 +249,9 @@ Marks FieldStore::marks() const {
   return out;
 }
 
-void FieldStore::refresh_stale() {
-  const std::bitset<kFieldCount> changed = staleness_.refresh(marks());
+void FieldStore::recalculation_ended() {
+  judge_sum_bound();
+  const std::bitset<kFieldCount> changed = staleness_.refresh(marks(), texts_);
   for (std::size_t n = 0; n < kFieldCount; ++n)
     if (changed[n])
       for (FieldObserver* o : observers_) o->stale_changed(field_at(n), staleness_.stale(field_at(n)));

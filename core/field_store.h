@@ -36,6 +36,13 @@ struct Handler {
   std::span<const Step> steps;
 };
 
+// An input no smaller than the sum of other fields' texts: the cycle time
+// holds its six motions.
+struct SumBound {
+  Field input;
+  Fields parts;
+};
+
 struct HandlerTable {
   std::array<std::optional<Handler>, kFieldCount> fields;  // nullopt: no handler
   Handler tab;  // run when the tab control shows another page
@@ -43,6 +50,9 @@ struct HandlerTable {
   // The results whose initial texts follow from the initial inputs, with the
   // fields their formula uses; the others count as never computed.
   std::array<std::optional<Fields>, kFieldCount> start_basis{};
+  // The inputs a formula over other inputs gives too, judged when their text is their own.
+  Agreements agreements{};
+  std::optional<SumBound> sum_bound;
 };
 
 // The 33 input texts of a design, in field-table order.
@@ -129,20 +139,29 @@ class FieldStore {
 
   // An input's mark comes from its text alone (no number, beyond the range,
   // not what the formulas need), else from an overflow of its last
-  // computation; a result's mark is an overflow, or a text that does not
-  // convert.
+  // computation, else, for the cycle time, from a sum of its motions' texts
+  // (all numbers) beyond it, judged once an edit's recalculation has ended;
+  // a result's mark is an overflow, or a text that does not convert.
   Problem mark(Field f) const;
+  // The sum of the parts that the bounded input last fell short of (the six
+  // motions of a cycle); nullopt while it does not.
+  std::optional<double> sum_beyond_bound() const;
   // A result that does not follow the inputs shown: computed from texts that
   // have changed since or from marked inputs, never computed, or overflowed.
   // Also an unmarked input whose text a block wrote from such a computation
-  // (the motor speed at G1 from a speed since retyped). As of the end of the
-  // last edit; an input with a mark, or with its own text, is never stale.
+  // (the motor speed at G1 from a speed since retyped), and an own motor
+  // speed or ratio at odds with its formula over the other inputs shown (see
+  // Staleness::refresh). As of the end of the last edit; an input with a mark
+  // is never stale.
   bool stale(Field f) const { return staleness_.stale(f); }
   // An input's text is the user's own (typed, refilled, opened or initial),
   // not a computed value a block wrote there.
   bool own_text(Field input) const { return staleness_.own_text(input); }
   // The inputs and results behind a stale field, each named once.
   std::vector<StaleCause> stale_causes(Field f) const;
+  // For an input's own text that disagrees with its formula, what the
+  // formula gives over the texts shown.
+  std::optional<double> formula_value(Field input) const { return staleness_.formula_value(input); }
   // What the formulas need of an input (for telling the user why it is marked).
   const InputRule& input_rule(Field f) const { return handlers_.inputs[index(f)]; }
 
@@ -159,7 +178,8 @@ class FieldStore {
   void notify_mark(Field f, Problem before);
   Problem judge_input(Field f) const;
   Marks marks() const;
-  void refresh_stale();
+  void judge_sum_bound();
+  void recalculation_ended();
 
   const HandlerTable& handlers_;
   std::array<std::string, kFieldCount> texts_;
@@ -167,6 +187,8 @@ class FieldStore {
   std::array<int, kFieldCount> active_{};
   std::array<Problem, kFieldCount> problems_{};
   std::array<bool, kFieldCount> overflowed_{};
+  bool short_of_sum_ = false;  // the bounded input is below the sum of its parts
+  double parts_sum_ = 0;
   Staleness staleness_;
   std::array<std::optional<Field>, kFieldCount> bore_of_{};  // outer diameter -> its bore
   // The fields a block's write leaves alone: the one the user is editing, or

@@ -11,6 +11,7 @@ std::string_view describe(Problem p) {
     case Problem::negative: return "negative";
     case Problem::bore_too_large: return "bore_too_large";
     case Problem::overflow: return "overflow";
+    case Problem::shorter_than_motions: return "shorter_than_motions";
   }
   return "?";
 }

@@ -1,6 +1,7 @@
 // What can be wrong with a field: its text is no number, or a number beyond
 // the range of its precision, or a number the formulas cannot use (an input
-// mark), or the result written there overflowed.
+// mark), or the result written there overflowed, or a cycle time too short for
+// the motions shown.
 #pragma once
 
 #include <cstdint>
@@ -16,6 +17,7 @@ enum class Problem : std::uint8_t {
   negative,        // below 0 where 0 (an absent part, no force) is the least
   bore_too_large,  // a bore wider than the outer diameter of its part
   overflow,        // the computed result is NaN or beyond the single range
+  shorter_than_motions,  // a cycle time below the sum of the six motions it holds
 };
 
 // The word the replay tool prints ("not_a_number", "bore_too_large", ...).

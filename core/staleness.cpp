@@ -1,6 +1,9 @@
 #include "core/staleness.h"
 
 #include <algorithm>
+#include <cmath>
+
+#include "core/number_text.h"
 
 namespace vorbento {
 
@@ -16,6 +19,7 @@ struct Staleness::Judging {
   // computed from the other once their exchange settled.
   std::bitset<kFieldCount> assumed;
   bool refuted = false;  // one of those turned out not to follow
+  std::bitset<kFieldCount> disagreeing;  // own texts taken as not following
 };
 
 void Staleness::clear() {
@@ -52,7 +56,8 @@ void Staleness::record(Field result, const Fields& used) {
 // A field follows when it carries no mark and, if its text was computed (a
 // result, or a motor speed or the ratio a block wrote), every field it was
 // computed from still shows the text it had then and follows in turn. An
-// input with its own text follows; a result never computed does not.
+// input with its own text follows unless it disagrees with its formula; a
+// result never computed does not.
 bool Staleness::follows(Field f, const Marks& marks, Judging& j) const {
   std::uint8_t& state = j.state[index(f)];
   if (state == kVisiting) {
@@ -62,7 +67,7 @@ bool Staleness::follows(Field f, const Marks& marks, Judging& j) const {
   if (state != kUnknown) return state == kFollows;
   state = kVisiting;
   const Basis& b = bases_[index(f)];
-  bool ok = marks[index(f)] == Problem::none && (b.computed || is_input(f));
+  bool ok = marks[index(f)] == Problem::none && (b.computed || is_input(f)) && !j.disagreeing[index(f)];
   for (std::uint8_t k = 0; ok && k < b.count; ++k)
     ok = versions_[index(b.used[k].first)] == b.used[k].second && follows(b.used[k].first, marks, j);
   state = ok ? kFollows : kStale;
@@ -70,20 +75,55 @@ bool Staleness::follows(Field f, const Marks& marks, Judging& j) const {
   return ok;
 }
 
-std::bitset<kFieldCount> Staleness::refresh(const Marks& marks) {
-  Judging j;
+void Staleness::judge(const Marks& marks, Judging& j) const {
   for (;;) {
-    // An input with its own text is never stale: judged only where a
-    // computation met it.
+    // An input with its own text is judged only where a computation met it,
+    // or where it disagrees with its formula.
     for (std::size_t n = 0; n < kFieldCount; ++n)
-      if (!is_input(field_at(n)) || bases_[n].computed) follows(field_at(n), marks, j);
+      if (!is_input(field_at(n)) || bases_[n].computed || j.disagreeing[n]) follows(field_at(n), marks, j);
     // A field taken as following while it was judged, that turned out not to:
     // what was judged on that assumption is judged again, knowing better.
-    if (!j.refuted) break;
+    if (!j.refuted) return;
     for (std::uint8_t& state : j.state)
       if (state != kStale) state = kUnknown;
     j.assumed.reset();
     j.refuted = false;
+  }
+}
+
+std::bitset<kFieldCount> Staleness::disagreeing(const Marks& marks, const Texts& texts, const Judging& j) {
+  std::bitset<kFieldCount> out;
+  if (!agreements_) return out;
+  for (std::size_t n = 0; n < kInputFieldCount; ++n) {
+    const std::optional<Agreement>& rule = (*agreements_)[n];
+    if (!rule || bases_[n].computed || marks[n] != Problem::none) continue;
+    const Parsed<double> own = parse_double(texts[n]);
+    std::array<double, Fields::kCapacity> numbers{};
+    std::size_t count = 0;
+    bool usable = static_cast<bool>(own);
+    for (Field r : rule->reads) {
+      const Parsed<double> v = parse_double(texts[index(r)]);
+      usable = usable && v && marks[index(r)] == Problem::none && j.state[index(r)] != kStale;
+      numbers[count++] = v.value;
+    }
+    if (!usable) continue;
+    const double value = rule->formula(std::span<const double>(numbers.data(), count));
+    const double allowed = rule->relative * std::abs(value) + rule->absolute;
+    if (!std::isfinite(value) || std::abs(own.value - value) <= allowed) continue;
+    out.set(n);
+    formula_values_[n] = value;
+  }
+  return out;
+}
+
+std::bitset<kFieldCount> Staleness::refresh(const Marks& marks, const Texts& texts) {
+  Judging j;
+  judge(marks, j);
+  disagreeing_ = disagreeing(marks, texts, j);
+  if (disagreeing_.any()) {
+    j = Judging{};
+    j.disagreeing = disagreeing_;
+    judge(marks, j);
   }
   std::bitset<kFieldCount> changed;
   for (std::size_t n = 0; n < kFieldCount; ++n) {
@@ -105,8 +145,9 @@ void Staleness::collect_causes(Field f, const Marks& marks, std::vector<StaleCau
     if (std::find(out.begin(), out.end(), c) == out.end()) out.push_back(c);
   };
   const Basis& b = bases_[index(f)];
-  // Its own overflow, or its initial text, is all there is to say of it.
+  // Its own overflow, disagreement or initial text is all there is to say of it.
   if (marks[index(f)] != Problem::none) return add(StaleCause::Kind::overflow, f);
+  if (disagreeing_[index(f)]) return add(StaleCause::Kind::disagrees, f);
   if (!b.computed) return add(StaleCause::Kind::never_computed, f);
   for (std::uint8_t k = 0; k < b.count; ++k) {
     const Field g = b.used[k].first;
@@ -118,6 +159,11 @@ void Staleness::collect_causes(Field f, const Marks& marks, std::vector<StaleCau
       add(StaleCause::Kind::changed, g);
     }
   }
+}
+
+std::optional<double> Staleness::formula_value(Field input) const {
+  if (!stale(input) || !disagreeing_[index(input)]) return std::nullopt;
+  return formula_values_[index(input)];
 }
 
 std::vector<StaleCause> Staleness::causes(Field f, const Marks& marks) const {

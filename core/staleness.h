@@ -7,6 +7,9 @@
 #include <array>
 #include <bitset>
 #include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -23,17 +26,33 @@ struct StaleCause {
     overflow,        // `field`'s last computation did not fit
     marked_input,    // `field` is an input with a mark
     changed,         // `field` changed since, and the result did not follow
+    disagrees,       // `field`'s own text disagrees with its formula
   };
   Kind kind;
   Field field;
   bool operator==(const StaleCause&) const = default;
 };
 
-// The mark of every field, as the judgement reads them.
+// The mark of every field, and every text shown, as the judgement reads them.
 using Marks = std::array<Problem, kFieldCount>;
+using Texts = std::array<std::string, kFieldCount>;
+
+// An input's own text that a formula over other inputs' texts gives too (the
+// motor speeds and the ratio, each also computed by a block): where the two
+// disagree, the own text is not current, and nothing computed from it is.
+struct Agreement {
+  Fields reads;                                // the texts the formula reads
+  double (*formula)(std::span<const double>);  // their numbers, in that order
+  double relative = 0;  // the difference allowed, as a part of the formula's value
+  double absolute = 0;  // and beyond that
+};
+using Agreements = std::array<std::optional<Agreement>, kFieldCount>;
 
 class Staleness {
  public:
+  Staleness() = default;
+  explicit Staleness(const Agreements& agreements) : agreements_(&agreements) {}
+
   // Grows by one at every change of the field's text.
   std::uint32_t version(Field f) const { return versions_[index(f)]; }
   // An input's text is the user's own (typed, refilled, opened or initial),
@@ -41,6 +60,8 @@ class Staleness {
   bool own_text(Field input) const { return !bases_[index(input)].computed; }
   // As of the last refresh.
   bool stale(Field f) const { return stale_[index(f)]; }
+  // For an own text that disagrees with its formula, what the formula gives.
+  std::optional<double> formula_value(Field input) const;
 
   // Back to the start: every text at version 0 and nothing computed.
   void clear();
@@ -63,9 +84,12 @@ class Staleness {
   // judgement changed. A result does not follow when it was computed from
   // texts that have changed since or from marked inputs, was never computed,
   // or overflowed; nor does an unmarked input whose text a block wrote from
-  // such a computation. A marked input says what is wrong with it instead,
-  // and an input with its own text is never stale.
-  std::bitset<kFieldCount> refresh(const Marks& marks);
+  // such a computation. A marked input says what is wrong with it instead.
+  // An input with its own text is stale only where it disagrees with its
+  // formula over texts that are numbers and follow by the rules above (the
+  // other of an opened ratio and motor speed counts as following): a
+  // disagreement with a stale or marked input is that input's to show.
+  std::bitset<kFieldCount> refresh(const Marks& marks, const Texts& texts);
   // The inputs and results behind a stale field, each named once.
   std::vector<StaleCause> causes(Field f, const Marks& marks) const;
 
@@ -80,6 +104,8 @@ class Staleness {
   struct Judging;
 
   bool follows(Field f, const Marks& marks, Judging& j) const;
+  void judge(const Marks& marks, Judging& j) const;
+  std::bitset<kFieldCount> disagreeing(const Marks& marks, const Texts& texts, const Judging& j);
   void collect_causes(Field f, const Marks& marks, std::vector<StaleCause>& out,
                       std::array<bool, kFieldCount>& seen) const;
 
@@ -87,6 +113,9 @@ class Staleness {
   std::array<Basis, kFieldCount> bases_{};             // of each text
   std::array<Basis, kInputFieldCount> value_bases_{};  // of each input's working value
   std::array<bool, kFieldCount> stale_{};
+  const Agreements* agreements_ = nullptr;
+  std::bitset<kFieldCount> disagreeing_;
+  std::array<double, kFieldCount> formula_values_{};  // of the disagreeing texts
 };
 
 }  // namespace vorbento

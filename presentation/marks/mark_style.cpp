@@ -13,6 +13,8 @@ QString problem_message(Problem p) {
     case Problem::negative: return QStringLiteral("Nem lehet negatív");
     case Problem::bore_too_large: return QStringLiteral("A furat nagyobb a külső átmérőnél");
     case Problem::overflow: return QStringLiteral("Az eredmény túl nagy");
+    case Problem::shorter_than_motions:
+      return QStringLiteral("A hat mozgás együtt hosszabb a ciklusidőnél.");
   }
   return {};
 }

@@ -3,10 +3,12 @@
 // (tests/replay/sessions/marks.in); here the edges of the rule.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
 #include "core/mark_list.h"
+#include "core/number_text.h"
 #include "drive_session.h"
 
 namespace vorbento::testing {
@@ -75,7 +77,9 @@ TEST(Marks, ExchangeAndOverflow) {
   EXPECT_EQ(d.stale_causes(mlg1), (std::vector<StaleCause>{{Kind::marked_input, nmg1}, {Kind::overflow, tlg1}}));
   EXPECT_EQ(marked_fields(d).front(), (std::pair<Field, std::string_view>{nmg1, "out_of_range"}));
   d.edit(vg1, "0.0166");
-  EXPECT_TRUE(stale_fields(d).empty());
+  // Ramps of a minute and more outlast the cycle they are averaged over.
+  EXPECT_EQ(d.mark(tc), Problem::shorter_than_motions);
+  EXPECT_EQ(stale_fields(d), (std::vector<Field>{matlag}));
 }
 
 // The motor speeds and the ratio, inputs that blocks also compute.
@@ -134,6 +138,66 @@ TEST(ComputedInputMarks, AFailedGuardWritesBackTheFieldsOwnNumber) {
   EXPECT_TRUE(d.own_text(i) && d.own_text(nmg0));
   EXPECT_FALSE(d.stale(i) || d.stale(nmg0) || d.stale(nmg1));
   EXPECT_TRUE(d.stale(jtomeg));
+}
+
+// The motor speeds and the ratio as the user's own texts: each must agree
+// with its formula over the other inputs shown.
+TEST(OwnSpeedMarks, AnOpenedRatioAtOddsWithTheMotorSpeedMarksBothAndWhatFollows) {
+  Drive d;
+  InputTexts design;
+  for (std::size_t n = 0; n < kInputFieldCount; ++n) design[n] = info(field_at(n)).initial;
+  design[index(i)] = "4";  // edited in the file, the motor speed left at 3000
+  d.load(design);
+  EXPECT_EQ(d[i], "4");
+  EXPECT_EQ(d[nmg0], "3000");
+  EXPECT_TRUE(d.stale(i) && d.stale(nmg0));
+  EXPECT_EQ(d.mark(i), Problem::none);  // a number, only not current
+  EXPECT_NEAR(d.formula_value(nmg0).value_or(0), 4800, 1e-9);
+  EXPECT_NEAR(d.formula_value(i).value_or(0), 2.5, 1e-12);
+  EXPECT_FALSE(d.stale(nmg1));  // agrees with the motor speed shown
+  EXPECT_EQ(d.stale_causes(peg0), (std::vector<StaleCause>{{Kind::disagrees, nmg0}, {Kind::disagrees, i}}));
+  EXPECT_EQ(d.stale_causes(meg1), (std::vector<StaleCause>{{Kind::disagrees, i}}));
+  for (Field f : {meg0, mgyg0, matlag, pgylg0, jossz}) EXPECT_TRUE(d.stale(f)) << name(f);
+  // Typed again, the ratio leads and the motor speed follows it.
+  d.edit(i, "4.");
+  d.edit(i, "4");
+  EXPECT_EQ(d[nmg0], "4800");
+  EXPECT_FALSE(d.stale(i) || d.stale(nmg0) || d.stale(matlag));
+}
+
+TEST(OwnSpeedMarks, ATypedMotorSpeedAtG1IsCurrentOnlyWithinItsTwoDecimals) {
+  Drive d;
+  settle(d);
+  d.edit(nmg1, "500");
+  EXPECT_TRUE(d.stale(nmg1));
+  EXPECT_EQ(d.stale_causes(peg1), (std::vector<StaleCause>{{Kind::disagrees, nmg1}}));
+  EXPECT_EQ(marked_fields(d).front(), (std::pair<Field, std::string_view>{nmg1, "stale"}));
+  d.edit(nmg1, "498.009");  // 498 within its two decimals and 1e-5
+  EXPECT_FALSE(d.stale(nmg1) || d.stale(peg1));
+  // Judged only against texts that are current: a half-typed speed is the mark.
+  d.edit(nmg1, "500");
+  d.edit(vg0, "0.1x");
+  EXPECT_FALSE(d.stale(nmg1));
+}
+
+TEST(CycleMarks, ACycleTimeShorterThanItsSixMotionsIsMarkedEqualIsNot) {
+  Drive d;
+  EXPECT_EQ(d.mark(tc), Problem::none);  // the start state: 3.1166 s in 3.5 s
+  settle(d);
+  d.edit(tc, "2");
+  EXPECT_EQ(d[tc], "2");
+  EXPECT_EQ(d.mark(tc), Problem::shorter_than_motions);
+  EXPECT_NEAR(d.sum_beyond_bound().value_or(0), 3.1166, 1e-12);
+  EXPECT_EQ(d.stale_causes(matlag), (std::vector<StaleCause>{{Kind::marked_input, tc}}));
+  EXPECT_EQ(marked_fields(d).front(), (std::pair<Field, std::string_view>{tc, "shorter_than_motions"}));
+  // Exactly as long as the motions, summed in the same order, is long enough.
+  double sum = 0;
+  for (Field f : {tgyg1, tg1, tlg1, tgyg0, tg0, tlg0}) sum += parse_double(d[f]).value;
+  char exact[32];
+  std::snprintf(exact, sizeof exact, "%.17g", sum);
+  d.edit(tc, exact);
+  EXPECT_EQ(d.mark(tc), Problem::none);
+  EXPECT_FALSE(d.sum_beyond_bound());
 }
 
 TEST(Marks, InputMarksComeFromTheTextAlone) {

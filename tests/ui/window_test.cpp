@@ -17,7 +17,7 @@
 #include "shown_window.h"
 #include "ui/marks/field_marks.h"
 #include "ui/window/main_window.h"
-#include "presentation/marks/stale_message.h"
+#include "presentation/marks/mark_words.h"
 #include "ui/window/tab_control.h"
 #include "ui/share/share_entries.h"
 
@@ -53,7 +53,7 @@ class WindowTest : public QObject {
       QCOMPARE(window_->calculator().text(f), reference_->text(f));
       const Problem p = reference_->mark(f);
       const bool stale = p == Problem::none && reference_->stale(f);
-      QCOMPARE(field(f)->toolTip(), stale ? stale_message(*reference_, f) : problem_message(p));
+      QCOMPARE(field(f)->toolTip(), mark_words(*reference_, f));
       QCOMPARE(field(f)->font().italic(), stale);
     }
   }
