@@ -17,10 +17,11 @@ int run_pdf_command(int argc, char* argv[], const CommandLine& command) {
   // Every design is opened before anything is written: a refused one leaves
   // OUT.pdf untouched, and no platform is loaded for nothing.
   std::vector<std::unique_ptr<Calculator>> calculators;
+  std::vector<CheckTexts> checks(static_cast<std::size_t>(command.files.size()), initial_check_texts());
   bool refused = false;
   for (const QString& file : command.files) {
     calculators.push_back(std::make_unique<Calculator>());
-    if (!open_design(file, *calculators.back())) refused = true;
+    if (!open_design(file, *calculators.back(), checks[calculators.size() - 1])) refused = true;
   }
   if (refused) return 1;
 

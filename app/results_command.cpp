@@ -40,7 +40,8 @@ int run_results_command(const CommandLine& command) {
   bool refused = false;
   for (const QString& file : files) {
     Calculator calculator;
-    if (!command.files.isEmpty() && !open_design(file, calculator)) {
+    CheckTexts checks = initial_check_texts();
+    if (!command.files.isEmpty() && !open_design(file, calculator, checks)) {
       // Every refused file is named; none of the table is written.
       refused = true;
       continue;

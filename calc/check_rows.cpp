@@ -7,8 +7,8 @@ using G = CheckGroup;
 
 const std::array<CheckRow, 14> kRows{{
     {G::motor, mcsucs, {Field::mmmax}, "a motor katalógusa"},
-    {G::motor, Field::matlag, {Field::mm}, "a motor katalógusa"},
-    {G::motor, Field::nmg0, {CheckInput::nmmax}, "a motor katalógusa"},
+    {G::motor, Field::matlag, {Field::mm}, "a motor katalógusa", "időarányos átlagnyomaték"},
+    {G::motor, Field::nmg0, {CheckInput::nmmax}, "a motor katalógusa", "a motor fordulatszáma G0-nál"},
     {G::motor, jarany, {CheckInput::jaranymax}, "a szervógyártók szabálya"},
     {G::motor, natlag, {}, "a ciklus időarányos átlaga"},
     {G::motor, elg1, {}, "a fékellenállás méretezéséhez"},
@@ -25,6 +25,8 @@ const std::array<CheckRow, 14> kRows{{
 }  // namespace
 
 std::span<const CheckRow> check_rows() { return kRows; }
+
+std::string_view check_unit(Field f) { return f == Field::nmg0 ? "1/min" : "Nm"; }
 
 std::string_view group_title(CheckGroup g) { return g == CheckGroup::motor ? "Motor" : "Orsó"; }
 

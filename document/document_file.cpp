@@ -13,7 +13,7 @@ namespace vorbento {
 namespace {
 
 DocumentRead refuse_file(const std::filesystem::path& path, std::string_view why) {
-  return {std::nullopt, "Nem nyitható meg: „" + valid_utf8(path.string()) + "”. " + std::string(why)};
+  return {.inputs = std::nullopt, .error = "Nem nyitható meg: „" + valid_utf8(path.string()) + "”. " + std::string(why)};
 }
 
 std::string_view open_failure(int error) {
@@ -27,13 +27,17 @@ std::string_view open_failure(int error) {
 
 }  // namespace
 
-std::string write_document(const InputTexts& inputs) {
+std::string write_document(const InputTexts& inputs, const CheckTexts& checks) {
   nlohmann::ordered_json texts = nlohmann::ordered_json::object();
   for (std::size_t n = 0; n < kInputFieldCount; ++n) texts[std::string(name(field_at(n)))] = inputs[n];
+  nlohmann::ordered_json check_texts = nlohmann::ordered_json::object();
+  for (std::size_t n = 0; n < kCheckInputCount; ++n)
+    check_texts[std::string(check_input_name(check_input_at(n)))] = checks[n];
   nlohmann::ordered_json doc;
   doc["format"] = "vorbento";
-  doc["version"] = 1;
+  doc["version"] = 2;
   doc["inputs"] = std::move(texts);
+  doc["checks"] = std::move(check_texts);
   return doc.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + "\n";
 }
 

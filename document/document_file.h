@@ -1,7 +1,9 @@
-// The .vorbento document: a design's 33 input texts as one UTF-8 JSON object,
-// {"format": "vorbento", "version": 1, "inputs": {...}}, the inputs by field
-// name in field-table order. Reading refuses anything else with a Hungarian
-// message fit to show the user.
+// The .vorbento document: a design's 33 input texts and the five texts of the
+// motor and screw check as one UTF-8 JSON object, {"format": "vorbento",
+// "version": 2, "inputs": {...}, "checks": {...}}, the inputs by field name in
+// field-table order, the check's by key in theirs. Version 1, from before the
+// check, has no "checks" and opens with the five not given. Reading refuses
+// anything else with a Hungarian message fit to show the user.
 #pragma once
 
 #include <cstdint>
@@ -10,6 +12,7 @@
 #include <string>
 #include <string_view>
 
+#include "calc/check_inputs.h"
 #include "core/field_store.h"
 
 namespace vorbento {
@@ -20,11 +23,12 @@ inline constexpr std::uintmax_t kMaxDocumentBytes = 64u * 1024u * 1024u;
 // The exact bytes of a .vorbento file: keys in order, 2-space indentation, LF
 // line ends, a final newline. A text that is not UTF-8 (the window never
 // gives one) is written with U+FFFD in place of its broken bytes.
-std::string write_document(const InputTexts& inputs);
+std::string write_document(const InputTexts& inputs, const CheckTexts& checks);
 
 struct DocumentRead {
   std::optional<InputTexts> inputs;
   std::string error;  // the refusal, in Hungarian; empty when `inputs` holds a document
+  CheckTexts checks{};  // all "" (not given) for a version 1 document
 };
 
 DocumentRead parse_document(std::string_view bytes);

@@ -18,7 +18,7 @@ using nlohmann::ordered_json;
 
 constexpr std::size_t kShownKeyChars = 40;
 
-DocumentRead refuse(std::string message) { return {std::nullopt, std::move(message)}; }
+DocumentRead refuse(std::string message) { return {.inputs = std::nullopt, .error = std::move(message)}; }
 
 // A key as a message shows it: quoted, and cut short when it is long.
 std::string shown_key(std::string_view key) {
@@ -72,13 +72,14 @@ struct DuplicateKeys {
   }
 };
 
-std::optional<std::string> version_problem(const ordered_json& doc) {
+// The version of a document this program reads: 1 (no check data) or 2.
+std::optional<std::string> version_problem(const ordered_json& doc, int& version) {
   const auto v = doc.find("version");
   if (v == doc.end()) return "Hiányzik a „version” kulcs (a formátum változata).";
   double number = 0;
   if (v->is_number_unsigned()) {
     const auto u = v->get<std::uint64_t>();
-    number = u > 1 ? 2.0 : static_cast<double>(u);
+    number = u > 2 ? 3.0 : static_cast<double>(u);
   } else if (v->is_number()) {
     number = v->get<double>();
   }
@@ -86,11 +87,12 @@ std::optional<std::string> version_problem(const ordered_json& doc) {
     const std::string shown = v->dump();
     return "A „version” értéke nem egész szám" + (shown.size() <= kShownKeyChars ? ": " + shown : std::string()) + ".";
   }
-  if (number > 1) {
+  if (number > 2) {
     const std::string which = number < 1e9 ? " (a formátum " + std::to_string(static_cast<long>(number)) + ". változatával)" : "";
-    return "A dokumentumot egy újabb Vorbento készítette" + which + "; ez a program az 1. változatot olvassa.";
+    return "A dokumentumot egy újabb Vorbento készítette" + which + "; ez a program az 1. és a 2. változatot olvassa.";
   }
   if (number < 1) return "A „version” értéke (" + v->dump() + ") nem létező formátumváltozat.";
+  version = static_cast<int>(number);
   return std::nullopt;
 }
 
@@ -109,7 +111,29 @@ DocumentRead read_inputs(const ordered_json& inputs) {
     if (it == inputs.end()) return refuse("Hiányzik egy mező az „inputs” objektumból: " + shown_key(name) + ".");
     texts[n] = it->get<std::string>();
   }
-  return {std::move(texts), {}};
+  return {.inputs = std::move(texts), .error = {}};
+}
+
+// The motor's and the screw's catalogue data: the five keys, each a text, the
+// bearing one of its four words or "" (not given).
+std::optional<std::string> checks_problem(const ordered_json& checks, CheckTexts& texts) {
+  for (const auto& [key, value] : checks.items()) {
+    if (!check_input_by_name(key)) return "Ismeretlen kulcs a „checks” objektumban: " + shown_key(key) + ".";
+    if (!value.is_string())
+      return "Egy ellenőrzési adat értéke nem szöveg, hanem " + kind_of(value) + ": " + shown_key(key) +
+             " (minden érték idézőjelek közé írt szöveg).";
+  }
+  for (std::size_t n = 0; n < kCheckInputCount; ++n) {
+    const auto key = std::string(check_input_name(check_input_at(n)));
+    const auto it = checks.find(key);
+    if (it == checks.end()) return "Hiányzik egy kulcs a „checks” objektumból: " + shown_key(key) + ".";
+    texts[n] = it->get<std::string>();
+  }
+  const std::string& bearing = texts[index(CheckInput::csapagyazas)];
+  if (!bearing.empty() && !bearing_by_word(bearing))
+    return "A „csapagyazas” értéke nem az orsó egyik csapágyazása: " + shown_key(bearing) +
+           " (befogott-szabad, alatamasztott-alatamasztott, befogott-alatamasztott vagy befogott-befogott).";
+  return std::nullopt;
 }
 
 }  // namespace
@@ -142,14 +166,21 @@ DocumentRead parse_document(std::string_view bytes) {
   const auto format = doc.find("format");
   if (format == doc.end()) return refuse("A fájl nem Vorbento-dokumentum: hiányzik a „format” kulcs.");
   if (*format != "vorbento") return refuse("A fájl nem Vorbento-dokumentum: a „format” értéke nem „vorbento”.");
-  if (auto problem = version_problem(doc)) return refuse(std::move(*problem));
+  int version = 1;
+  if (auto problem = version_problem(doc, version)) return refuse(std::move(*problem));
   for (const auto& [key, value] : doc.items())
-    if (key != "format" && key != "version" && key != "inputs")
+    if (key != "format" && key != "version" && key != "inputs" && (version < 2 || key != "checks"))
       return refuse("Ismeretlen kulcs a dokumentumban: " + shown_key(key) + ".");
   const auto inputs = doc.find("inputs");
   if (inputs == doc.end()) return refuse("Hiányzik az „inputs” objektum (a bemenő adatok).");
   if (!inputs->is_object()) return refuse("Az „inputs” értéke nem objektum, hanem " + kind_of(*inputs) + ".");
-  return read_inputs(*inputs);
+  DocumentRead read = read_inputs(*inputs);
+  if (!read.inputs || version < 2) return read;
+  const auto checks = doc.find("checks");
+  if (checks == doc.end()) return refuse("Hiányzik a „checks” objektum (a motor és az orsó katalógusadatai).");
+  if (!checks->is_object()) return refuse("A „checks” értéke nem objektum, hanem " + kind_of(*checks) + ".");
+  if (auto problem = checks_problem(*checks, read.checks)) return refuse(std::move(*problem));
+  return read;
 }
 
 }  // namespace vorbento

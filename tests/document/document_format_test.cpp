@@ -13,7 +13,7 @@ namespace {
 
 constexpr std::string_view kInitialDocument = R"({
   "format": "vorbento",
-  "version": 1,
+  "version": 2,
   "inputs": {
     "nmg0": "3000",
     "nmg1": "498.00",
@@ -48,6 +48,13 @@ constexpr std::string_view kInitialDocument = R"({
     "tg1": "2",
     "tg0": "1",
     "tc": "3.5"
+  },
+  "checks": {
+    "nmmax": "5000",
+    "jaranymax": "10",
+    "csapagyazas": "befogott-alatamasztott",
+    "dorsomag": "0.013",
+    "dnmax": "70000"
   }
 }
 )";
@@ -58,9 +65,23 @@ std::string with(std::string_view from, std::string_view what, std::string_view 
   return s;
 }
 
+// The same design as a program before the check wrote it.
+std::string version1() {
+  const std::string v2(kInitialDocument);
+  return with(v2.substr(0, v2.find(",\n  \"checks\"")) + "\n}\n", "\"version\": 2", "\"version\": 1");
+}
+
 TEST(DocumentFormat, InitialTextsWriteExactly) {
   const Calculator calc;
-  EXPECT_EQ(write_document(input_texts(calc)), kInitialDocument);
+  EXPECT_EQ(write_document(input_texts(calc), initial_check_texts()), kInitialDocument);
+}
+
+TEST(DocumentFormat, VersionOneOpensWithTheCheckNotGiven) {
+  const DocumentRead read = parse_document(version1());
+  ASSERT_TRUE(read.inputs) << read.error;
+  EXPECT_TRUE(*read.inputs == input_texts(Calculator{}));
+  EXPECT_TRUE(read.checks == CheckTexts{});
+  EXPECT_EQ(write_document(*read.inputs, read.checks).find("\"version\": 1"), std::string::npos);
 }
 
 TEST(DocumentFormat, AwkwardTextsComeBackExactly) {
@@ -72,10 +93,12 @@ TEST(DocumentFormat, AwkwardTextsComeBackExactly) {
   texts[4] = "";
   texts[5] = "\"quote\\ \t\x01 line\nfeed";
   texts[6] = std::string(10'000'000, '7');
-  const DocumentRead read = parse_document(write_document(texts));
+  const CheckTexts checks{" 5000 ", "", "befogott-szabad", "abc", "ő"};
+  const DocumentRead read = parse_document(write_document(texts, checks));
   ASSERT_TRUE(read.inputs) << read.error;
   EXPECT_TRUE(read.error.empty());
   EXPECT_TRUE(*read.inputs == texts);
+  EXPECT_TRUE(read.checks == checks);
 }
 
 TEST(DocumentFormat, AnyWhitespaceAndKeyOrderReads) {
@@ -100,16 +123,16 @@ TEST(DocumentFormat, EveryRefusalSaysWhy) {
       {with(good, "\"2.5\",", "\"ő\" x"), "nem érvényes JSON: hiba a fájl 7. sorának 14. oszlopában"},
       {good.substr(0, 60), "nem érvényes JSON: váratlanul véget ér"},
       {" \n", "üres"},
-      {with(good, "\"version\": 1", "\"version\": 1e400"), "egy szám túl nagy: „1e400”"},
+      {with(good, "\"version\": 2", "\"version\": 1e400"), "egy szám túl nagy: „1e400”"},
       {"[1, 2]", "nem JSON-objektum, hanem tömb"},
       {with(good, "\"vorbento\"", "\"vorbent\""), "a „format” értéke nem „vorbento”"},
       {with(good, "\"format\": \"vorbento\",", ""), "hiányzik a „format” kulcs"},
-      {with(good, "\"version\": 1", "\"version\": 1.5"), "nem egész szám: 1.5"},
-      {with(good, "\"version\": 1", "\"version\": \"1\""), "nem egész szám"},
-      {with(good, "\"version\": 1", "\"version\": 2"), "újabb Vorbento készítette (a formátum 2. változatával)"},
-      {with(good, "\"version\": 1", "\"version\": 99999999999999999999"), "újabb Vorbento"},
-      {with(good, "\"version\": 1", "\"version\": 0"), "nem létező formátumváltozat"},
-      {with(good, "\"version\": 1,", ""), "Hiányzik a „version” kulcs"},
+      {with(good, "\"version\": 2", "\"version\": 1.5"), "nem egész szám: 1.5"},
+      {with(good, "\"version\": 2", "\"version\": \"1\""), "nem egész szám"},
+      {with(good, "\"version\": 2", "\"version\": 3"), "újabb Vorbento készítette (a formátum 3. változatával)"},
+      {with(good, "\"version\": 2", "\"version\": 99999999999999999999"), "újabb Vorbento"},
+      {with(good, "\"version\": 2", "\"version\": 0"), "nem létező formátumváltozat"},
+      {with(good, "\"version\": 2,", ""), "Hiányzik a „version” kulcs"},
       {R"({"format": "vorbento", "version": 1})", "Hiányzik az „inputs” objektum"},
       {R"({"format": "vorbento", "version": 1, "inputs": []})", "Az „inputs” értéke nem objektum, hanem tömb"},
       {with(good, "\"vg1\": \"0.0166\",", ""), "Hiányzik egy mező az „inputs” objektumból: „vg1”"},
@@ -119,6 +142,12 @@ TEST(DocumentFormat, EveryRefusalSaysWhy) {
       {with(good, "\"0.0166\"", "null"), "nem szöveg, hanem null: „vg1”"},
       {with(good, "\"version\"", "\"note\": \"x\", \"version\""), "Ismeretlen kulcs a dokumentumban: „note”"},
       {with(good, "\"vg1\"", "\"a\": \"1\", \"vg1\""), "kétszer szerepel: „a”"},
+      {with(good, ",\n    \"dnmax\": \"70000\"", ""), "Hiányzik egy kulcs a „checks” objektumból: „dnmax”"},
+      {with(good, "\"dnmax\"", "\"dnmax\": \"1\", \"dnmin\""), "Ismeretlen kulcs a „checks” objektumban: „dnmin”"},
+      {with(good, "\"70000\"", "70000"), "nem szöveg, hanem szám: „dnmax”"},
+      {with(good, "\"befogott-alatamasztott\"", "\"befogott – alátámasztott\""), "A „csapagyazas” értéke nem"},
+      {with(version1(), "\"version\": 1", "\"version\": 2"), "Hiányzik a „checks” objektum"},
+      {with(good, "\"version\": 2", "\"version\": 1"), "Ismeretlen kulcs a dokumentumban: „checks”"},
   };
   for (const auto& c : cases) {
     const DocumentRead read = parse_document(c.bytes);
