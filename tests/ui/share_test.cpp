@@ -128,7 +128,7 @@ class ShareTest : public QObject {
     {
       QFile file(design);
       QVERIFY(file.open(QIODevice::WriteOnly));
-      file.write(QByteArray::fromStdString(write_document(input_texts(window_->calculator()))));
+      file.write(QByteArray::fromStdString(write_document(input_texts(window_->calculator()), window_->check_texts())));
     }
     QVERIFY(window_->document().open_at_start(design));
     const QString unchanged = exported_text(dir.filePath(QStringLiteral("a.pdf")));
@@ -161,7 +161,7 @@ class ShareTest : public QObject {
     {
       QFile file(design);
       QVERIFY(file.open(QIODevice::WriteOnly));
-      file.write(QByteArray::fromStdString(write_document(input_texts(window_->calculator()))));
+      file.write(QByteArray::fromStdString(write_document(input_texts(window_->calculator()), window_->check_texts())));
     }
     for (const QString& expected : {QStringLiteral("Névtelen.pdf"), QStringLiteral("tengely.pdf")}) {
       if (expected.startsWith(u't')) QVERIFY(window_->document().open_at_start(design));
