@@ -33,11 +33,14 @@ int run_pdf_command(int argc, char* argv[], const CommandLine& command) {
   if (command.files.size() <= 1) {
     const Calculator start;
     const FieldStore& store = calculators.empty() ? start : *calculators.front();
-    message = write_report_pdf(command.pdf, store, {document_name(command.files.value(0)), now});
+    const CheckTexts start_checks = initial_check_texts();
+    const CheckTexts& shown = calculators.empty() ? start_checks : checks.front();
+    message = write_report_pdf(command.pdf, store,
+                               {.document_name = document_name(command.files.value(0)), .printed = now, .checks = &shown});
   } else {
     std::vector<ReportedDesign> designs;
     for (std::size_t k = 0; k < calculators.size(); ++k)
-      designs.push_back({document_name(command.files[static_cast<qsizetype>(k)]), calculators[k].get()});
+      designs.push_back({document_name(command.files[static_cast<qsizetype>(k)]), calculators[k].get(), &checks[k]});
     message = write_reports_pdf(command.pdf, designs, now);
   }
   if (!message.isEmpty()) {

@@ -19,6 +19,7 @@ namespace vorbento {
 struct ReportedDesign {
   QString name;  // its file's name, as the report's header writes it
   const FieldStore* store;
+  const CheckTexts* checks = nullptr;  // the motor and screw check's inputs; none: no check section
 };
 
 // The rows of the summary: the 21 results in the output page's order, then

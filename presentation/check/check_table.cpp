@@ -93,7 +93,7 @@ class Builder {
     l.value = value(row.quantity, &l.number);
     l.unit = unit(row.quantity);
     l.source = utf8(row.source);
-    Marks m;
+    Marks m, lm;
     mark(m, row.quantity);
     QStringList limits;
     for (const auto& limit : row.limits) {
@@ -102,11 +102,13 @@ class Builder {
       const QString v = value(*limit);
       limits << symbol(*limit) + QStringLiteral(" = ") + v +
                     (u == QStringLiteral("–") || v == utf8(kNotGiven) ? QString() : QStringLiteral(" ") + u);
-      mark(m, *limit);
+      mark(lm, *limit);
     }
     l.limit = limits.join(QStringLiteral(", "));
     l.words = m.words.join(QStringLiteral("; "));
     l.stale = l.marked() && !m.hard;
+    l.limit_words = lm.words.join(QStringLiteral("; "));
+    l.limit_stale = !l.limit_words.isEmpty() && !lm.hard;
     return l;
   }
 

@@ -21,6 +21,9 @@ struct CheckLine {
   std::optional<double> number;  // the value's number; none for a text that stands instead
   QString words;  // "M_gyG1: Nem követi ..."; empty when nothing is marked
   bool stale = false;  // every word says why a result lags, none what is wrong with a text
+  // The same for the limits beside it.
+  QString limit_words;
+  bool limit_stale = false;
   bool marked() const { return !words.isEmpty(); }
 };
 

@@ -36,7 +36,8 @@ QAccessibleInterface* window_factory(const QString& key, QObject* object) {
 // The symbol with its subscript as plain text: "n_max" reads "nmax".
 QString plain(QString symbol) { return symbol.remove(QLatin1Char('_')); }
 
-void set_cell(QTableWidget& t, int row, int column, const QString& text, const CheckLine* mark) {
+void set_cell(QTableWidget& t, int row, int column, const QString& text, const QString& words = {},
+              bool stale = false) {
   QTableWidgetItem* item = t.item(row, column);
   if (!item) {
     item = new QTableWidgetItem;
@@ -44,8 +45,6 @@ void set_cell(QTableWidget& t, int row, int column, const QString& text, const C
     t.setItem(row, column, item);
   }
   if (item->text() != text) item->setText(text);
-  const QString words = mark ? mark->words : QString();
-  const bool stale = mark && mark->stale;
   if (item->toolTip() == words && item->data(Qt::UserRole).toBool() == stale) return;
   item->setToolTip(words);
   item->setData(Qt::UserRole, stale);
@@ -184,7 +183,7 @@ void CheckWindow::show_table() {
   for (const CheckLine& line : table_.lines) {
     if (group != line.row->group) {
       group = line.row->group;
-      set_cell(*view_, r, 0, utf8(group_title(*group)), nullptr);
+      set_cell(*view_, r, 0, utf8(group_title(*group)));
       QFont bold = view_->font();
       bold.setBold(true);
       view_->item(r, 0)->setFont(bold);
@@ -192,7 +191,12 @@ void CheckWindow::show_table() {
       ++r;
     }
     const std::array<const QString*, 6> cells{&line.name, &line.symbol, &line.value, &line.unit, &line.limit, &line.source};
-    for (int c = 0; c < 6; ++c) set_cell(*view_, r, c, *cells[static_cast<std::size_t>(c)], c == 2 || c == 4 ? &line : nullptr);
+    for (int c = 0; c < 6; ++c) {
+      const QString& text = *cells[static_cast<std::size_t>(c)];
+      if (c == 2) set_cell(*view_, r, c, text, line.words, line.stale);
+      else if (c == 4) set_cell(*view_, r, c, text, line.limit_words, line.limit_stale);
+      else set_cell(*view_, r, c, text);
+    }
     ++r;
   }
 }
