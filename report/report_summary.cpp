@@ -8,6 +8,7 @@
 #include <memory>
 #include <vector>
 
+#include "presentation/check/check_table.h"
 #include "presentation/marks/mark_style.h"
 #include "report/cell_text.h"
 #include "report/field_rows.h"
@@ -21,6 +22,11 @@ constexpr std::array<Field, 23> kSummaryFields{
     Field::tgyg1, Field::tlg1,   Field::tgyg0, Field::tlg0,  Field::meg1,  Field::meg0,   Field::mgyg1, Field::mgyg0,
     Field::mlg1,  Field::mlg0,   Field::matlag, Field::peg1, Field::pgylg1, Field::peg0,  Field::pgylg0, Field::jtomeg,
     Field::jorso, Field::jok,    Field::jmk,   Field::jtk,   Field::jossz, Field::mm,     Field::mmmax};
+
+// The check's figures the summary sets beside their limits.
+constexpr std::array<CheckFigure, 7> kSummaryChecks{CheckFigure::mcsucs, CheckFigure::jarany, CheckFigure::norso,
+                                                    CheckFigure::nmeg,   CheckFigure::dn,     CheckFigure::fax,
+                                                    CheckFigure::fkih};
 
 constexpr qreal kPad = 2.5;      // above a row's text
 constexpr qreal kDrop = 3;       // below it, more: a symbol's subscript hangs low
@@ -91,6 +97,28 @@ std::shared_ptr<Sheet> measure(const QPaintDevice& device, std::span<const Repor
       }
       column.push_back(std::move(c));
     }
+    // The check's figures beside the limits typed: "318.86 / 3953.08 / 19604".
+    if (!designs.front().checks) continue;
+    const CheckTexts none{};
+    for (const CheckLine& l : check_table(*d.store, d.checks ? *d.checks : none).lines) {
+      const CheckFigure* fig = std::get_if<CheckFigure>(&l.row->quantity);
+      if (!fig || std::find(kSummaryChecks.begin(), kSummaryChecks.end(), *fig) == kSummaryChecks.end()) continue;
+      if (&d == &designs.front()) s->rows.push_back({Field::matlag, l.symbol, {}, l.unit, l.name, {}});
+      QStringList words{l.words};
+      if (!l.limit_words.isEmpty()) words << l.limit_words;
+      words.removeAll(QString());
+      QStringList shown{l.value};
+      for (const QString& v : l.limit_values) shown << (v == QString::fromUtf8(kNotGiven.data()) ? QStringLiteral("–") : v);
+      Cell c{shown.join(QStringLiteral(" / ")), false, !words.isEmpty(),
+             words.join(QStringLiteral("; ")), 0, {}};
+      c.stale = !words.isEmpty() && (l.words.isEmpty() || l.stale) && (l.limit_words.isEmpty() || l.limit_stale);
+      value_width = std::max(value_width, s->metrics_of(c).horizontalAdvance(c.text));
+      if (c.marked && std::find(seen.begin(), seen.end(), c.words) == seen.end()) {
+        seen.push_back(c.words);
+        ++distinct;
+      }
+      column.push_back(std::move(c));
+    }
   }
   if (distinct > 0) s->note_room = s->small_metrics.horizontalAdvance(QString::number(distinct)) + 3;
   // As many designs side by side as their figures leave room for (a little
@@ -140,7 +168,7 @@ void add_table(ReportFlow& flow, const std::shared_ptr<Sheet>& s, std::size_t fi
             true});
 
   // Notes are numbered in reading order: row by row, left to right.
-  for (std::size_t r = 0; r < kSummaryFields.size(); ++r) {
+  for (std::size_t r = 0; r < s->rows.size(); ++r) {
     qreal h = s->metrics.lineSpacing();
     for (std::size_t d = first; d < first + count; ++d) {
       Cell& c = s->cells[d][r];
@@ -176,7 +204,7 @@ void add_table(ReportFlow& flow, const std::shared_ptr<Sheet>& s, std::size_t fi
                     p.drawText(QPointF(x + end + 3, base - s->metrics.ascent() * 0.35), QString::number(c.note));
                   }
                 }
-                const bool group_end = ends_group(kSummaryFields[r]);
+                const bool group_end = r < kSummaryFields.size() ? ends_group(kSummaryFields[r]) : r + 1 == s->rows.size();
                 p.setPen(group_end ? QPen(kQuietInk, 0.75) : QPen(QColor(200, 200, 200), 0.5));
                 p.drawLine(QPointF(left, y + height), QPointF(right, y + height));
               }});

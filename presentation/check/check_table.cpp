@@ -100,6 +100,7 @@ class Builder {
       if (!limit) continue;
       const QString u = unit(*limit);
       const QString v = value(*limit);
+      l.limit_values << v;
       limits << symbol(*limit) + QStringLiteral(" = ") + v +
                     (u == QStringLiteral("–") || v == utf8(kNotGiven) ? QString() : QStringLiteral(" ") + u);
       mark(lm, *limit);

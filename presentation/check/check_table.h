@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <vector>
@@ -22,6 +23,7 @@ struct CheckLine {
   QString words;  // "M_gyG1: Nem követi ..."; empty when nothing is marked
   bool stale = false;  // every word says why a result lags, none what is wrong with a text
   // The same for the limits beside it.
+  QStringList limit_values;  // each limit's value alone, as the summary shows it
   QString limit_words;
   bool limit_stale = false;
   bool marked() const { return !words.isEmpty(); }
