@@ -7,6 +7,7 @@
 #include <array>
 #include <memory>
 
+#include "presentation/check/check_plane.h"
 #include "presentation/check/check_table.h"
 #include "presentation/marks/mark_style.h"
 
@@ -116,6 +117,13 @@ void add_check(ReportFlow& flow, const QPaintDevice& device, const FieldStore& s
                 rule(p, left, right, top + line, QColor(200, 200, 200));
               }});
   }
+
+  // The speed–torque plane, by the window's own painter, as vectors.
+  const auto plane = std::make_shared<const PlaneData>(plane_data(store, checks));
+  constexpr qreal kPlaneHeight = 330;
+  flow.add({kPlaneHeight + 8, [plane, left, right](QPainter& p, qreal top) {
+              paint_plane(p, QRectF(left, top, right - left, kPlaneHeight), *plane, printed_cycle_style());
+            }});
 
   // The words of every marked row, and what the screw's length stands for.
   QStringList notes;

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QScreen>
 #include <QSignalBlocker>
+#include <QSplitter>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -17,6 +18,7 @@
 
 #include "presentation/look/fonts.h"
 #include "presentation/marks/mark_style.h"
+#include "ui/check/check_plot.h"
 #include "ui/check/check_state.h"
 #include "ui/look/tool_window.h"
 #include "ui/marks/field_marks.h"
@@ -119,14 +121,19 @@ CheckWindow::CheckWindow(FieldStore& store, CheckState& state, QWidget* owner)
 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(form);
-  layout->addWidget(view_, 1);
+  plot_ = new CheckPlot(this);
+  auto* split = new QSplitter(Qt::Vertical, this);
+  split->addWidget(view_);
+  split->addWidget(plot_);
+  split->setChildrenCollapsible(false);
+  layout->addWidget(split, 1);
   layout->addWidget(note);
 
   show_inputs();
   refresh();
   view_->resizeColumnsToContents();
   const QRect room = (owner ? owner->screen() : screen())->availableGeometry();
-  resize(std::min(1000, room.width() * 9 / 10), std::min(640, room.height() * 9 / 10));
+  resize(std::min(1000, room.width() * 9 / 10), std::min(900, room.height() * 9 / 10));
   store_.add_observer(this);
   connect(&state_, &CheckState::changed, this, [this] {
     show_inputs();
@@ -171,8 +178,10 @@ void CheckWindow::show_inputs() {
 
 void CheckWindow::refresh() {
   behind_ = false;
-  table_ = check_table(store_, state_.texts());
+  PlaneData plane = plane_data(store_, state_.texts());
+  table_ = plane.check;
   show_table();
+  plot_->set_data(std::move(plane));
 }
 
 void CheckWindow::show_table() {

@@ -18,6 +18,7 @@ class QTableWidget;
 
 namespace vorbento {
 
+class CheckPlot;
 class CheckState;
 
 class CheckWindow : public QWidget, private FieldObserver {
@@ -34,6 +35,7 @@ class CheckWindow : public QWidget, private FieldObserver {
   // The text input of a check input; none for the bearing, a choice.
   QLineEdit* input(CheckInput c) const { return edits_[index(c)]; }
   QComboBox* bearing() const { return bearing_; }
+  CheckPlot* plot() const { return plot_; }
 
  protected:
   bool eventFilter(QObject* target, QEvent* event) override;
@@ -52,6 +54,7 @@ class CheckWindow : public QWidget, private FieldObserver {
   std::array<QLineEdit*, kCheckInputCount> edits_{};
   QComboBox* bearing_ = nullptr;
   QTableWidget* view_ = nullptr;
+  CheckPlot* plot_ = nullptr;
   QPalette normal_;
   bool behind_ = false;
 };
