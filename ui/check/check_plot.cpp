@@ -8,7 +8,7 @@ CheckPlot::CheckPlot(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("check_plot"));
   setAccessibleName(plane_accessible_name());
   setAccessibleDescription(plane_description());
-  setMinimumHeight(240);
+  setMinimumHeight(180);
 }
 
 void CheckPlot::set_data(PlaneData data) {

@@ -99,6 +99,8 @@ CheckWindow::CheckWindow(FieldStore& store, CheckState& state, QWidget* owner)
     form->addWidget(input, static_cast<int>(n), 1);
     form->addWidget(new QLabel(utf8(i.unit), this), static_cast<int>(n), 2);
   }
+  form->setColumnStretch(3, 1);  // the inputs as wide as a page's, the rest of the line left free
+  form->setColumnMinimumWidth(1, fontMetrics().horizontalAdvance(QStringLiteral("alátámasztott – alátámasztott")) + 40);
   normal_ = edits_[0]->palette();
 
   view_ = new QTableWidget(this);
@@ -126,6 +128,10 @@ CheckWindow::CheckWindow(FieldStore& store, CheckState& state, QWidget* owner)
   split->addWidget(view_);
   split->addWidget(plot_);
   split->setChildrenCollapsible(false);
+  // The table's rows first: the plane takes what the window has beyond them.
+  split->setStretchFactor(0, 3);
+  split->setStretchFactor(1, 2);
+  view_->setMinimumHeight(view_->verticalHeader()->defaultSectionSize() * 6);
   layout->addWidget(split, 1);
   layout->addWidget(note);
 
@@ -207,6 +213,14 @@ void CheckWindow::show_table() {
       else set_cell(*view_, r, c, text);
     }
     ++r;
+  }
+  // A figure that grows ("nem számolható", a long typed limit) stays readable.
+  for (int c : {2, 4}) {
+    int need = 0;
+    for (int k = 0; k < view_->rowCount(); ++k)
+      if (const QTableWidgetItem* item = view_->item(k, c); item && view_->columnSpan(k, 0) == 1)
+        need = std::max(need, view_->fontMetrics().horizontalAdvance(item->text()) + 16);
+    if (need > view_->columnWidth(c)) view_->setColumnWidth(c, need);
   }
 }
 
