@@ -79,7 +79,7 @@ void add_check(ReportFlow& flow, const QPaintDevice& device, const FieldStore& s
             }});
 
   // Column edges: name, symbol, value, unit, limit, source.
-  const std::array<qreal, 7> x{left, left + 165, left + 215, left + 285, left + 340, left + 565, right};
+  const std::array<qreal, 7> x{left, left + 150, left + 200, left + 285, left + 340, left + 565, right};
   const auto titles_block = [=](QPainter& p, qreal top) {
     p.setPen(Qt::black);
     p.setFont(sheet->bold);

@@ -19,12 +19,12 @@ if(NOT rc EQUAL 0 OR NOT EXISTS ${pdf})
   message(FATAL_ERROR "vorbento --pdf exited with ${rc}: ${err}")
 endif()
 
-# Seven pages: the inputs (two of them marked, so the motion times go over),
-# the results, the motion cycle, the motor and screw check, and the two
-# formula pictures.
+# Eight pages: the inputs (two of them marked, so the motion times go over),
+# the results, the motion cycle, the motor and screw check with its plane and
+# notes (two pages), and the two formula pictures.
 execute_process(COMMAND ${PDFINFO} -f 1 -l 99 ${pdf} OUTPUT_VARIABLE info)
-if(NOT info MATCHES "\nPages: +7\n")
-  fail("not 7 pages")
+if(NOT info MATCHES "\nPages: +8\n")
+  fail("not 8 pages")
 endif()
 string(REGEX MATCHALL "Page +[0-9]+ size: [^\n]*" sizes "${info}")
 foreach(size IN LISTS sizes)
