@@ -48,6 +48,15 @@ PlaneData plane_data(const FieldStore& store, const CheckTexts& checks) {
   return d;
 }
 
+bool same_picture(const PlaneData& a, const PlaneData& b) {
+  if (!(a.cycle == b.cycle) || a.max_speed != b.max_speed || a.check.input_marks != b.check.input_marks ||
+      a.check.lines.size() != b.check.lines.size())
+    return false;
+  for (std::size_t k = 0; k < a.check.lines.size(); ++k)
+    if (!a.check.lines[k].shows_as(b.check.lines[k])) return false;
+  return true;
+}
+
 QString plane_accessible_name() { return QStringLiteral("A motor fordulatszám–nyomaték síkja"); }
 
 QString plane_description() {

@@ -26,6 +26,8 @@ struct PlaneData {
 };
 
 PlaneData plane_data(const FieldStore& store, const CheckTexts& checks);
+// The same picture and the same table: a keystroke that changed neither costs no repaint.
+bool same_picture(const PlaneData& a, const PlaneData& b);
 
 // What a screen reader says of the plane.
 QString plane_accessible_name();

@@ -27,6 +27,11 @@ struct CheckLine {
   QString limit_words;
   bool limit_stale = false;
   bool marked() const { return !words.isEmpty(); }
+  // The same texts and marks: the same row on screen.
+  bool shows_as(const CheckLine& o) const {
+    return value == o.value && limit == o.limit && words == o.words && stale == o.stale &&
+           limit_words == o.limit_words && limit_stale == o.limit_stale;
+  }
 };
 
 struct CheckTable {

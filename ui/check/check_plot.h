@@ -12,6 +12,8 @@ class CheckPlot : public QWidget {
  public:
   explicit CheckPlot(QWidget* parent = nullptr);
   void set_data(PlaneData data);
+  bool has_data() const { return has_data_; }
+  const PlaneData& data() const { return data_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;

@@ -185,6 +185,7 @@ void CheckWindow::show_inputs() {
 void CheckWindow::refresh() {
   behind_ = false;
   PlaneData plane = plane_data(store_, state_.texts());
+  if (plot_->has_data() && same_picture(plane, plot_->data())) return;
   table_ = plane.check;
   show_table();
   plot_->set_data(std::move(plane));
