@@ -52,7 +52,8 @@ void describe(QCommandLineParser& parser) {
   parser.addOption(
       {QStringLiteral("results"),
        QStringLiteral("Minden FÁJL (vagy egy új terv) minden mezőjét tabulátorral tagolt UTF-8 "
-                      "szövegként a szabványos kimenetre írja, ablak és kijelző nélkül.")});
+                      "szövegként a szabványos kimenetre írja, ablak és kijelző nélkül; minden terv 54 "
+                      "mezője után a motor és orsó ellenőrzésének bemenő adatait és értékeit is.")});
   parser.addOption(
       {QStringLiteral("set"),
        QStringLiteral("Minden FÁJL megnyitása után a SZÖVEG-et beírja a MEZŐ bemenő adatba, ahogy "

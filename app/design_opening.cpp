@@ -11,7 +11,7 @@ void say(const QString& message) {
   std::fprintf(stderr, "vorbento: %s\n", message.toLocal8Bit().constData());
 }
 
-bool open_design(const QString& file, Calculator& calculator) {
+bool open_design(const QString& file, Calculator& calculator, CheckTexts& checks) {
   const DocumentRead read = read_design(file);
   if (!read.inputs) {
     // Of several designs the reader must learn which one was refused.
@@ -19,6 +19,7 @@ bool open_design(const QString& file, Calculator& calculator) {
     return false;
   }
   calculator.load(*read.inputs);
+  checks = read.checks;
   return true;
 }
 

@@ -5,14 +5,15 @@
 #include <QString>
 
 #include "app/command_line.h"
+#include "calc/check_inputs.h"
 #include "calc/handlers.h"
 
 namespace vorbento {
 
 // Opens the design at `file` (a name as given on the command line) into
 // `calculator`, from the start state. A refused file is said on stderr,
-// "vorbento: FILE: why", and leaves `calculator` as it was.
-bool open_design(const QString& file, Calculator& calculator);
+// "vorbento: FILE: why", and leaves `calculator` and `checks` as they were.
+bool open_design(const QString& file, Calculator& calculator, CheckTexts& checks);
 
 // Types each `--set` text into its field, in the order given, as a user would.
 void make_edits(const CommandLine& command, Calculator& calculator);

@@ -61,7 +61,7 @@ void BM_OpenDocument(benchmark::State& state) {
   InputTexts texts = input_texts(Calculator{});
   texts[index(Field::nmg0)] = "3600";
   texts[index(Field::m)] = "45.5";
-  const std::string file = write_document(texts);
+  const std::string file = write_document(texts, initial_check_texts());
   Calculator calc;
   for (auto _ : state) {
     const DocumentRead read = parse_document(file);

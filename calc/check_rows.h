@@ -19,7 +19,11 @@ struct CheckRow {
   CheckQuantity quantity;
   std::array<std::optional<CheckQuantity>, 2> limits{};
   std::string_view source;  // the rule's source, in a few words
+  std::string_view name{};  // for a field of the pages: what the check calls it
 };
+
+// The unit of a page field the check shows or compares with.
+std::string_view check_unit(Field f);
 
 std::span<const CheckRow> check_rows();
 

@@ -27,13 +27,17 @@ Refusal::Kind open_failure(int error) {
 
 }  // namespace
 
-std::string write_document(const InputTexts& inputs) {
+std::string write_document(const InputTexts& inputs, const CheckTexts& checks) {
   nlohmann::ordered_json texts = nlohmann::ordered_json::object();
   for (std::size_t n = 0; n < kInputFieldCount; ++n) texts[std::string(name(field_at(n)))] = inputs[n];
+  nlohmann::ordered_json check_texts = nlohmann::ordered_json::object();
+  for (std::size_t n = 0; n < kCheckInputCount; ++n)
+    check_texts[std::string(check_input_name(check_input_at(n)))] = checks[n];
   nlohmann::ordered_json doc;
   doc["format"] = "vorbento";
-  doc["version"] = 1;
+  doc["version"] = 2;
   doc["inputs"] = std::move(texts);
+  doc["checks"] = std::move(check_texts);
   return doc.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + "\n";
 }
 

@@ -18,6 +18,9 @@ namespace {
 using nlohmann::ordered_json;
 using Kind = Refusal::Kind;
 
+// The newest version of the format this program reads.
+constexpr int kNewestVersion = 2;
+
 DocumentRead refuse(Refusal r) { return {std::nullopt, std::move(r)}; }
 DocumentRead refuse(Kind kind, std::string key = {}) { return refuse(Refusal{.kind = kind, .key = std::move(key)}); }
 
@@ -65,7 +68,8 @@ struct DuplicateKeys {
   }
 };
 
-std::optional<Refusal> version_problem(const ordered_json& doc) {
+// The version of a document this program reads: 1 (no check data) or 2.
+std::optional<Refusal> version_problem(const ordered_json& doc, int& version) {
   const auto v = doc.find("version");
   if (v == doc.end()) return Refusal{.kind = Kind::no_version};
   if (!v->is_number()) return Refusal{.kind = Kind::version_not_integer, .key = v->dump()};
@@ -73,12 +77,13 @@ std::optional<Refusal> version_problem(const ordered_json& doc) {
   const bool whole = v->is_number_integer() || std::floor(v->get<double>()) == v->get<double>();
   const double number = v->get<double>();
   if (!whole || !std::isfinite(number)) return Refusal{.kind = Kind::version_not_integer, .key = v->dump()};
-  if (number > 1) {
+  if (number > kNewestVersion) {
     Refusal r{.kind = Kind::newer_version};
     if (number < 1e9) r.version = static_cast<long long>(number);
     return r;
   }
   if (number < 1) return Refusal{.kind = Kind::no_such_version, .key = v->dump()};
+  version = static_cast<int>(number);
   return std::nullopt;
 }
 
@@ -96,6 +101,24 @@ DocumentRead read_inputs(const ordered_json& inputs) {
     texts[n] = it->get<std::string>();
   }
   return {std::move(texts), {}};
+}
+
+// The motor's and the screw's catalogue data: the five keys, each a text, the
+// bearing one of its four words or "" (not given).
+std::optional<Refusal> checks_problem(const ordered_json& checks, CheckTexts& texts) {
+  for (const auto& [key, value] : checks.items()) {
+    if (!check_input_by_name(key)) return Refusal{.kind = Kind::unknown_check, .key = key};
+    if (!value.is_string()) return Refusal{.kind = Kind::check_not_text, .key = key, .found = kind_of(value)};
+  }
+  for (std::size_t n = 0; n < kCheckInputCount; ++n) {
+    const auto key = std::string(check_input_name(check_input_at(n)));
+    const auto it = checks.find(key);
+    if (it == checks.end()) return Refusal{.kind = Kind::missing_check, .key = key};
+    texts[n] = it->get<std::string>();
+  }
+  const std::string& bearing = texts[index(CheckInput::csapagyazas)];
+  if (!bearing.empty() && !bearing_by_word(bearing)) return Refusal{.kind = Kind::unknown_bearing, .key = bearing};
+  return std::nullopt;
 }
 
 }  // namespace
@@ -125,13 +148,21 @@ DocumentRead parse_document(std::string_view bytes) {
   const auto format = doc.find("format");
   if (format == doc.end()) return refuse(Kind::no_format);
   if (*format != "vorbento") return refuse(Kind::not_vorbento);
-  if (auto problem = version_problem(doc)) return refuse(std::move(*problem));
+  int version = 1;
+  if (auto problem = version_problem(doc, version)) return refuse(std::move(*problem));
   for (const auto& [key, value] : doc.items())
-    if (key != "format" && key != "version" && key != "inputs") return refuse(Kind::unknown_key, key);
+    if (key != "format" && key != "version" && key != "inputs" && (version < 2 || key != "checks"))
+      return refuse(Kind::unknown_key, key);
   const auto inputs = doc.find("inputs");
   if (inputs == doc.end()) return refuse(Kind::no_inputs);
   if (!inputs->is_object()) return refuse(Refusal{.kind = Kind::inputs_not_object, .found = kind_of(*inputs)});
-  return read_inputs(*inputs);
+  DocumentRead read = read_inputs(*inputs);
+  if (!read.inputs || version < 2) return read;
+  const auto checks = doc.find("checks");
+  if (checks == doc.end()) return refuse(Kind::no_checks);
+  if (!checks->is_object()) return refuse(Refusal{.kind = Kind::checks_not_object, .found = kind_of(*checks)});
+  if (auto problem = checks_problem(*checks, read.checks)) return refuse(std::move(*problem));
+  return read;
 }
 
 }  // namespace vorbento

@@ -42,6 +42,13 @@ struct Refusal {
     unknown_field,      // `key`
     field_not_text,     // `key`, `found`
     missing_field,      // `key`
+    // the motor and screw check's data (version 2)
+    no_checks,
+    checks_not_object,  // `found`
+    unknown_check,      // `key`
+    check_not_text,     // `key`, `found`
+    missing_check,      // `key`
+    unknown_bearing,    // `key`: the text given
   };
   // What kind of JSON value stood where another was expected.
   enum class Json : std::uint8_t { object, array, string, boolean, null, number };

@@ -12,6 +12,7 @@
 #include <optional>
 #include <vector>
 
+#include "report/report_check.h"
 #include "report/report_cycle.h"
 #include "report/report_formulas.h"
 #include "report/report_tables.h"
@@ -57,9 +58,11 @@ QString write_pdf(const QString& path, const QString& title, const std::function
 
 }  // namespace
 
-void add_design_report(ReportFlow& flow, const QPaintDevice& device, const FieldStore& store) {
+void add_design_report(ReportFlow& flow, const QPaintDevice& device, const FieldStore& store,
+                       const CheckTexts* checks) {
   add_field_tables(flow, device, store);
   add_cycle(flow, device, store);
+  if (checks) add_check(flow, device, store, *checks);
   add_formulas(flow, store);
 }
 
@@ -72,7 +75,7 @@ bool paint_report(QPagedPaintDevice& device, const FieldStore& store, const Repo
   const std::optional<QSizeF> page = begin_page_painting(painter, device);
   if (!page) return false;
   ReportFlow flow(*page, kMargin);
-  add_design_report(flow, device, store);
+  add_design_report(flow, device, store, header.checks);
   flow.lay_out();
   flow.paint(painter, device, header);
   return painter.end();
@@ -89,7 +92,7 @@ bool paint_reports(QPagedPaintDevice& device, std::span<const ReportedDesign> de
   headers.push_back({summary_header_name(device, designs), printed});
   for (const ReportedDesign& d : designs) {
     parts.emplace_back(*page, kMargin);
-    add_design_report(parts.back(), device, *d.store);
+    add_design_report(parts.back(), device, *d.store, d.checks);
     headers.push_back({d.name, printed});
   }
   int total = 0;

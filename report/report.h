@@ -22,7 +22,9 @@ namespace vorbento {
 bool paint_report(QPagedPaintDevice& device, const FieldStore& store, const ReportHeader& header);
 
 // One design's content: its tables and formulas, as a report of its own shows them.
-void add_design_report(ReportFlow& flow, const QPaintDevice& device, const FieldStore& store);
+// `checks`: the motor and screw check's inputs; without them the report has no check section.
+void add_design_report(ReportFlow& flow, const QPaintDevice& device, const FieldStore& store,
+                       const CheckTexts* checks = nullptr);
 
 // Several designs in one document: "Tengelyek összesítése" first, then each
 // design's report under a header naming its file, the pages numbered through.

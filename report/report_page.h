@@ -14,6 +14,8 @@
 #include <memory>
 #include <vector>
 
+#include "calc/check_inputs.h"
+
 class QPagedPaintDevice;
 
 namespace vorbento {
@@ -22,6 +24,7 @@ struct ReportHeader {
   QString document_name;  // "Névtelen" for a document never saved
   QDateTime printed;
   bool modified = false;  // the window's figures differ from the file's
+  const CheckTexts* checks = nullptr;  // the motor and screw check's inputs; none: no check section
 };
 
 // The ink of column heads, rules and the ratings beside the torques.

@@ -8,6 +8,7 @@
 #include <memory>
 #include <vector>
 
+#include "presentation/check/check_table.h"
 #include "presentation/marks/mark_style.h"
 #include "report/cell_text.h"
 #include "report/column_head.h"
@@ -22,6 +23,11 @@ constexpr std::array<Field, 23> kSummaryFields{
     Field::tgyg1, Field::tlg1,   Field::tgyg0, Field::tlg0,  Field::meg1,  Field::meg0,   Field::mgyg1, Field::mgyg0,
     Field::mlg1,  Field::mlg0,   Field::matlag, Field::peg1, Field::pgylg1, Field::peg0,  Field::pgylg0, Field::jtomeg,
     Field::jorso, Field::jok,    Field::jmk,   Field::jtk,   Field::jossz, Field::mm,     Field::mmmax};
+
+// The check's figures the summary sets beside their limits.
+constexpr std::array<CheckFigure, 7> kSummaryChecks{CheckFigure::mcsucs, CheckFigure::jarany, CheckFigure::norso,
+                                                    CheckFigure::nmeg,   CheckFigure::dn,     CheckFigure::fax,
+                                                    CheckFigure::fkih};
 
 constexpr qreal kPad = 2.5;      // above a row's text
 constexpr qreal kDrop = 3;       // below it, more: a symbol's subscript hangs low
@@ -90,6 +96,35 @@ std::vector<SummaryRow> result_rows(std::span<const ReportedDesign> designs) {
   return rows;
 }
 
+// The check's figures beside the limits typed ("318.86 / 3953.08 / 19604"),
+// a limit not given as "–"; a cell is marked by the figure's words and its limits'.
+std::vector<SummaryRow> check_summary_rows(std::span<const ReportedDesign> designs) {
+  std::vector<SummaryRow> rows;
+  std::vector<CheckTable> tables;
+  for (const ReportedDesign& d : designs) tables.push_back(check_table(*d.store, d.checks ? *d.checks : CheckTexts{}));
+  for (std::size_t k = 0; k < tables.front().lines.size(); ++k) {
+    const CheckLine& head = tables.front().lines[k];
+    const CheckFigure* figure = std::get_if<CheckFigure>(&head.row->quantity);
+    if (!figure || std::find(kSummaryChecks.begin(), kSummaryChecks.end(), *figure) == kSummaryChecks.end()) continue;
+    SummaryRow row{head.symbol, head.unit, {}, false};
+    for (const CheckTable& t : tables) {
+      const CheckLine& l = t.lines[k];
+      QStringList words{l.words, l.limit_words};
+      words.removeAll(QString());
+      QStringList shown{l.value};
+      for (const QString& v : l.limit_values)
+        shown << (v == QString::fromUtf8(kNotGiven.data()) ? QStringLiteral("–") : v);
+      const bool stale =
+          !words.isEmpty() && (l.words.isEmpty() || l.stale) && (l.limit_words.isEmpty() || l.limit_stale);
+      row.cells.push_back({shown.join(QStringLiteral(" / ")), stale, !words.isEmpty(), words.join(QStringLiteral("; ")),
+                           0, {}});
+    }
+    rows.push_back(std::move(row));
+  }
+  if (!rows.empty()) rows.back().group_end = true;
+  return rows;
+}
+
 struct Sheet {
   explicit Sheet(const QPaintDevice& device)
       : body(report_font(9.75)), italic(report_font(9.75, false, true)), bold(report_font(9.75, true)),
@@ -101,6 +136,7 @@ struct Sheet {
   std::size_t per_table = 1;  // designs side by side in one table
   std::vector<QString> names;
   std::vector<RowGroup> groups;
+  bool inputs_differ = false;  // the first group holds the inputs that tell the designs apart
 
   qreal text_width() const { return column_width - kGap - note_room; }
   const QFontMetricsF& metrics_of(const Cell& c) const { return c.stale ? italic_metrics : metrics; }
@@ -111,8 +147,12 @@ std::shared_ptr<Sheet> measure(const QPaintDevice& device, std::span<const Repor
   // The row groups in their order down the page; a further kind of figure
   // is one more group of rows built like these.
   std::vector<SummaryRow> inputs = differing_inputs(designs);
-  if (!inputs.empty()) s->groups.push_back({QStringLiteral("Eltérő bemenő adatok"), std::move(inputs)});
+  s->inputs_differ = !inputs.empty();
+  if (s->inputs_differ) s->groups.push_back({QStringLiteral("Eltérő bemenő adatok"), std::move(inputs)});
   s->groups.push_back({QStringLiteral("Kimenő adatok és a motor nyomatékai"), result_rows(designs)});
+  // Designs opened without the check's data (as some callers give them) have no check rows.
+  if (designs.front().checks)
+    s->groups.push_back({QStringLiteral("Motor és orsó ellenőrzése"), check_summary_rows(designs)});
   for (const ReportedDesign& d : designs) s->names.push_back(d.name);
 
   // A typed text wider than the widest figure of the results wraps in its
@@ -321,7 +361,7 @@ void add_design_summary(ReportFlow& flow, const QPaintDevice& device, std::span<
   flow.add({40, [left, right](QPainter& p, qreal top) { draw_section_title(p, left, right - left, top, kTitle); }, true,
             true});
   const std::shared_ptr<Sheet> s = measure(device, designs, right - left);
-  if (s->groups.size() == 1) {
+  if (!s->inputs_differ) {
     // Nothing in the inputs tells the designs apart: the reader is told so
     // rather than left to look for the rows.
     const QString line = designs.size() == 1 ? QStringLiteral("Egyetlen terv: bemenő adatait nincs mihez mérni.")

@@ -20,6 +20,7 @@ namespace vorbento {
 struct ReportedDesign {
   QString name;  // its file's name, as the report's header writes it
   const FieldStore* store;
+  const CheckTexts* checks = nullptr;  // the motor and screw check's inputs; none: no check section
 };
 
 // The summary's title, its tables (as many as the columns need, each with the

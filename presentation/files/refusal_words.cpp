@@ -81,7 +81,7 @@ std::string words(const Refusal& r) {
     case Kind::newer_version:
       return "A dokumentumot egy újabb Vorbento készítette" +
              (r.version ? " (a formátum " + std::to_string(*r.version) + ". változatával)" : std::string()) +
-             "; ez a program az 1. változatot olvassa.";
+             "; ez a program az 1. és a 2. változatot olvassa.";
     case Kind::no_such_version: return "A „version” értéke (" + r.key + ") nem létező formátumváltozat.";
     case Kind::unknown_key: return "Ismeretlen kulcs a dokumentumban: " + shown(r.key) + ".";
     case Kind::no_inputs: return "Hiányzik az „inputs” objektum (a bemenő adatok).";
@@ -91,6 +91,16 @@ std::string words(const Refusal& r) {
       return "Egy mező értéke nem szöveg, hanem " + json_kind(r.found) + ": " + shown(r.key) +
              " (minden mező értéke idézőjelek közé írt szöveg).";
     case Kind::missing_field: return "Hiányzik egy mező az „inputs” objektumból: " + shown(r.key) + ".";
+    case Kind::no_checks: return "Hiányzik a „checks” objektum (a motor és az orsó katalógusadatai).";
+    case Kind::checks_not_object: return "A „checks” értéke nem objektum, hanem " + json_kind(r.found) + ".";
+    case Kind::unknown_check: return "Ismeretlen kulcs a „checks” objektumban: " + shown(r.key) + ".";
+    case Kind::check_not_text:
+      return "Egy ellenőrzési adat értéke nem szöveg, hanem " + json_kind(r.found) + ": " + shown(r.key) +
+             " (minden érték idézőjelek közé írt szöveg).";
+    case Kind::missing_check: return "Hiányzik egy kulcs a „checks” objektumból: " + shown(r.key) + ".";
+    case Kind::unknown_bearing:
+      return "A „csapagyazas” értéke nem az orsó egyik csapágyazása: " + shown(r.key) +
+             " (befogott-szabad, alatamasztott-alatamasztott, befogott-alatamasztott vagy befogott-befogott).";
   }
   return {};
 }

@@ -13,7 +13,7 @@ namespace {
 
 constexpr std::string_view kInitialDocument = R"({
   "format": "vorbento",
-  "version": 1,
+  "version": 2,
   "inputs": {
     "nmg0": "3000",
     "nmg1": "498.00",
@@ -48,6 +48,13 @@ constexpr std::string_view kInitialDocument = R"({
     "tg1": "2",
     "tg0": "1",
     "tc": "3.5"
+  },
+  "checks": {
+    "nmmax": "5000",
+    "jaranymax": "10",
+    "csapagyazas": "befogott-alatamasztott",
+    "dorsomag": "0.013",
+    "dnmax": "70000"
   }
 }
 )";
@@ -58,9 +65,23 @@ std::string with(std::string_view from, std::string_view what, std::string_view 
   return s;
 }
 
+// The same design as a program before the check wrote it.
+std::string version1() {
+  const std::string v2(kInitialDocument);
+  return with(v2.substr(0, v2.find(",\n  \"checks\"")) + "\n}\n", "\"version\": 2", "\"version\": 1");
+}
+
 TEST(DocumentFormat, InitialTextsWriteExactly) {
   const Calculator calc;
-  EXPECT_EQ(write_document(input_texts(calc)), kInitialDocument);
+  EXPECT_EQ(write_document(input_texts(calc), initial_check_texts()), kInitialDocument);
+}
+
+TEST(DocumentFormat, VersionOneOpensWithTheCheckNotGiven) {
+  const DocumentRead read = parse_document(version1());
+  ASSERT_TRUE(read.inputs) << static_cast<int>(read.refusal.kind);
+  EXPECT_TRUE(*read.inputs == input_texts(Calculator{}));
+  EXPECT_TRUE(read.checks == CheckTexts{});
+  EXPECT_EQ(write_document(*read.inputs, read.checks).find("\"version\": 1"), std::string::npos);
 }
 
 TEST(DocumentFormat, AwkwardTextsComeBackExactly) {
@@ -72,10 +93,12 @@ TEST(DocumentFormat, AwkwardTextsComeBackExactly) {
   texts[4] = "";
   texts[5] = "\"quote\\ \t\x01 line\nfeed";
   texts[6] = std::string(10'000'000, '7');
-  const DocumentRead read = parse_document(write_document(texts));
+  const CheckTexts checks{" 5000 ", "", "befogott-szabad", "abc", "ő"};
+  const DocumentRead read = parse_document(write_document(texts, checks));
   ASSERT_TRUE(read.inputs) << static_cast<int>(read.refusal.kind);
   EXPECT_FALSE(read.refusal);
   EXPECT_TRUE(*read.inputs == texts);
+  EXPECT_TRUE(read.checks == checks);
 }
 
 TEST(DocumentFormat, AnyWhitespaceAndKeyOrderReads) {
@@ -102,17 +125,17 @@ TEST(DocumentFormat, EveryRefusalSaysWhy) {
       {with(good, "\"2.5\",", "\"ő\" x"), {.kind = K::json_syntax, .line = 7, .column = 14}},
       {good.substr(0, 60), {.kind = K::json_ends_early, .line = 5, .column = 5}},
       {" \n", {.kind = K::empty}},
-      {with(good, "\"version\": 1", "\"version\": 1e400"), {.kind = K::number_too_large, .key = "1e400"}},
+      {with(good, "\"version\": 2", "\"version\": 1e400"), {.kind = K::number_too_large, .key = "1e400"}},
       {"[1, 2]", {.kind = K::not_an_object, .found = J::array}},
       {with(good, "\"vorbento\"", "\"vorbent\""), {.kind = K::not_vorbento}},
       {with(good, "\"format\": \"vorbento\",", ""), {.kind = K::no_format}},
-      {with(good, "\"version\": 1", "\"version\": 1.5"), {.kind = K::version_not_integer, .key = "1.5"}},
-      {with(good, "\"version\": 1", "\"version\": \"1\""), {.kind = K::version_not_integer, .key = "\"1\""}},
-      {with(good, "\"version\": 1", "\"version\": 2"), {.kind = K::newer_version, .version = 2}},
-      {with(good, "\"version\": 1", "\"version\": 7"), {.kind = K::newer_version, .version = 7}},
-      {with(good, "\"version\": 1", "\"version\": 99999999999999999999"), {.kind = K::newer_version}},
-      {with(good, "\"version\": 1", "\"version\": 0"), {.kind = K::no_such_version, .key = "0"}},
-      {with(good, "\"version\": 1,", ""), {.kind = K::no_version}},
+      {with(good, "\"version\": 2", "\"version\": 1.5"), {.kind = K::version_not_integer, .key = "1.5"}},
+      {with(good, "\"version\": 2", "\"version\": \"1\""), {.kind = K::version_not_integer, .key = "\"1\""}},
+      {with(good, "\"version\": 2", "\"version\": 3"), {.kind = K::newer_version, .version = 3}},
+      {with(good, "\"version\": 2", "\"version\": 7"), {.kind = K::newer_version, .version = 7}},
+      {with(good, "\"version\": 2", "\"version\": 99999999999999999999"), {.kind = K::newer_version}},
+      {with(good, "\"version\": 2", "\"version\": 0"), {.kind = K::no_such_version, .key = "0"}},
+      {with(good, "\"version\": 2,", ""), {.kind = K::no_version}},
       {R"({"format": "vorbento", "version": 1})", {.kind = K::no_inputs}},
       {R"({"format": "vorbento", "version": 1, "inputs": []})", {.kind = K::inputs_not_object, .found = J::array}},
       {with(good, "\"vg1\": \"0.0166\",", ""), {.kind = K::missing_field, .key = "vg1"}},
@@ -122,6 +145,13 @@ TEST(DocumentFormat, EveryRefusalSaysWhy) {
       {with(good, "\"0.0166\"", "null"), {.kind = K::field_not_text, .key = "vg1", .found = J::null}},
       {with(good, "\"version\"", "\"note\": \"x\", \"version\""), {.kind = K::unknown_key, .key = "note"}},
       {with(good, "\"vg1\"", "\"a\": \"1\", \"vg1\""), {.kind = K::duplicate_key, .key = "a"}},
+      {with(good, ",\n    \"dnmax\": \"70000\"", ""), {.kind = K::missing_check, .key = "dnmax"}},
+      {with(good, "\"dnmax\"", "\"dnmax\": \"1\", \"dnmin\""), {.kind = K::unknown_check, .key = "dnmin"}},
+      {with(good, "\"70000\"", "70000"), {.kind = K::check_not_text, .key = "dnmax", .found = J::number}},
+      {with(good, "\"befogott-alatamasztott\"", "\"befogott – alátámasztott\""),
+       {.kind = K::unknown_bearing, .key = "befogott – alátámasztott"}},
+      {with(version1(), "\"version\": 1", "\"version\": 2"), {.kind = K::no_checks}},
+      {with(good, "\"version\": 2", "\"version\": 1"), {.kind = K::unknown_key, .key = "checks"}},
   };
   for (const auto& c : cases) {
     const Refusal& r = parse_document(c.bytes).refusal;

@@ -78,7 +78,7 @@ TEST(Reopen, FourHundredEditedDesignsOpenAsTheyWereSaved) {
       if (typed.text != typed.clean && rng() % 4 != 0) type(edited, f, typed.clean, rng);  // the slip seen and mended
       if (rng() % 10 == 0) edited.tab_changed();
     }
-    const DocumentRead read = parse_document(write_document(input_texts(edited)));
+    const DocumentRead read = parse_document(write_document(input_texts(edited), initial_check_texts()));
     ASSERT_TRUE(read.inputs) << static_cast<int>(read.refusal.kind);
     Calculator opened;
     opened.load(*read.inputs);

@@ -30,7 +30,7 @@ int main(int argc, char** argv) {
   }
   vorbento::InputTexts texts = vorbento::input_texts(vorbento::Calculator{});
   texts[3] = "ő😀ű\t\"\\";
-  const std::string saved = vorbento::write_document(texts);
+  const std::string saved = vorbento::write_document(texts, vorbento::initial_check_texts());
   std::size_t count = 0;
   for (std::size_t cut = 0; cut <= saved.size(); ++cut, ++count) run(saved.substr(0, cut));
   const std::string changes[] = {"", "\"", "\\", "}", "{", "[", ",", ":", "0", "-", "e", " ", "\xC3", "\xFF", "\xF0\x9F"};

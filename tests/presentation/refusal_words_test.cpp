@@ -21,10 +21,10 @@ TEST(RefusalWords, SayTheFaultWithItsKeyPlaceOrLimit) {
        "A fájl nem UTF-8 kódolású szöveg: érvénytelen bájt a fájl 6. sorának 17. oszlopában."},
       {{.kind = K::json_ends_early, .line = 5, .column = 5},
        "A fájl nem érvényes JSON: váratlanul véget ér (a fájl 5. sorának 5. oszlopában)."},
-      {{.kind = K::newer_version, .version = 2},
-       "A dokumentumot egy újabb Vorbento készítette (a formátum 2. változatával); ez a program az 1. változatot "
-       "olvassa."},
-      {{.kind = K::newer_version}, "A dokumentumot egy újabb Vorbento készítette; ez a program az 1. változatot olvassa."},
+      {{.kind = K::newer_version, .version = 3},
+       "A dokumentumot egy újabb Vorbento készítette (a formátum 3. változatával); ez a program az 1. és a 2. "
+       "változatot olvassa."},
+      {{.kind = K::newer_version}, "A dokumentumot egy újabb Vorbento készítette; ez a program az 1. és a 2. változatot olvassa."},
       {{.kind = K::version_not_integer, .key = "1.5"}, "A „version” értéke nem egész szám: 1.5."},
       {{.kind = K::field_not_text, .key = "vg1", .found = Refusal::Json::null},
        "Egy mező értéke nem szöveg, hanem null: „vg1” (minden mező értéke idézőjelek közé írt szöveg)."},

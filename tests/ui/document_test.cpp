@@ -143,7 +143,7 @@ class DocumentTest : public QObject {
     trigger("mentes");
     QCOMPARE(texts(), before);  // saving changes no field
     const QByteArray saved = contents(path("round.vorbento"));
-    QCOMPARE(saved.toStdString(), write_document(input_texts(window_->calculator())));
+    QCOMPARE(saved.toStdString(), write_document(input_texts(window_->calculator()), window_->check_texts()));
 
     trigger("uj");
     QCOMPARE(field(Field::f)->text(), QStringLiteral("200"));

@@ -173,7 +173,8 @@ class LayoutTest : public QObject {
     QCOMPARE(shown, QStringList({"Fájl:", "Új Ctrl+N", "Megnyitás… Ctrl+O", "Mentés Ctrl+S",
                                  "Mentés másként… Ctrl+Shift+S", "-", "Nyomtatás… Ctrl+P", "Exportálás PDF-be… ",
                                  "Eredmények másolása Ctrl+Shift+C", "-", "Kilépés Ctrl+Q", "Nézet:",
-                                 "Mozgásciklus-diagram Ctrl+M", "Segítség:", "V 0.2 "}));
+                                 "Mozgásciklus-diagram Ctrl+M", "Motor és orsó ellenőrzése Ctrl+E", "Segítség:",
+                                 "V 0.2 "}));
   }
 
   void fields_data() {

@@ -131,7 +131,7 @@ class ShareTest : public QObject {
     {
       QFile file(design);
       QVERIFY(file.open(QIODevice::WriteOnly));
-      file.write(QByteArray::fromStdString(write_document(input_texts(window_->calculator()))));
+      file.write(QByteArray::fromStdString(write_document(input_texts(window_->calculator()), window_->check_texts())));
     }
     QVERIFY(window_->document().open_at_start(design));
     const QString unchanged = exported_text(dir.filePath(QStringLiteral("a.pdf")));
@@ -183,7 +183,7 @@ class ShareTest : public QObject {
     {
       QFile file(design);
       QVERIFY(file.open(QIODevice::WriteOnly));
-      file.write(QByteArray::fromStdString(write_document(input_texts(window_->calculator()))));
+      file.write(QByteArray::fromStdString(write_document(input_texts(window_->calculator()), window_->check_texts())));
     }
     for (const QString& expected : {QStringLiteral("Névtelen.pdf"), QStringLiteral("tengely.pdf")}) {
       if (expected.startsWith(u't')) QVERIFY(window_->document().open_at_start(design));
@@ -215,7 +215,7 @@ class ShareTest : public QObject {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("tengely.pdf"));
     const QByteArray design =
-        QByteArray::fromStdString(write_document(input_texts(window_->calculator())));
+        QByteArray::fromStdString(write_document(input_texts(window_->calculator()), initial_check_texts()));
     {
       QFile file(path);
       QVERIFY(file.open(QIODevice::WriteOnly));

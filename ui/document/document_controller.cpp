@@ -11,6 +11,7 @@
 #include "presentation/files/design_file.h"
 #include "presentation/files/refusal_words.h"
 #include "presentation/files/save_failure.h"
+#include "ui/check/check_state.h"
 #include "ui/document/start_folder.h"
 #include "ui/window/main_window.h"
 
@@ -20,6 +21,7 @@ DocumentController::DocumentController(MainWindow& window, std::unique_ptr<Docum
     : window_(window), store_(window.calculator()), dialogs_(std::move(dialogs)) {
   take_baseline();
   store_.add_observer(this);
+  connect(&window_.check_state(), &CheckState::changed, this, &DocumentController::checks_changed);
   window_.installEventFilter(this);
 }
 
@@ -31,6 +33,7 @@ DocumentController::~DocumentController() {
 bool DocumentController::new_document() {
   if (!may_discard()) return false;
   store_.reset();
+  window_.check_state().set_all(initial_check_texts());
   clear_undo();
   path_.clear();
   take_baseline();
@@ -47,16 +50,16 @@ bool DocumentController::open() {
 bool DocumentController::open_file(const QString& path) {
   // The file is judged before anything is asked: a refused one leaves the
   // design on screen alone, changes and all.
-  const std::optional<InputTexts> inputs = read_checked(path);
-  if (!inputs || !may_discard()) return false;
-  adopt(path, *inputs);
+  const DocumentRead read = read_checked(path);
+  if (!read.inputs || !may_discard()) return false;
+  adopt(path, read);
   return true;
 }
 
 bool DocumentController::open_at_start(const QString& path) {
-  const std::optional<InputTexts> inputs = read_checked(path);
-  if (inputs) adopt(path, *inputs);
-  return inputs.has_value();
+  const DocumentRead read = read_checked(path);
+  if (read.inputs) adopt(path, read);
+  return read.inputs.has_value();
 }
 
 bool DocumentController::save() { return path_.isEmpty() ? save_as() : write_to(path_); }
@@ -101,21 +104,22 @@ void DocumentController::text_changed(Field f, const std::string& text) {
   window_.setWindowModified(is_modified());
 }
 
-std::optional<InputTexts> DocumentController::read_checked(const QString& path) {
+DocumentRead DocumentController::read_checked(const QString& path) {
   DocumentRead read = read_design(path);
   if (!read.inputs) dialogs_->show_failure(&window_, refusal_sentence(path), refusal_words(read.refusal));
-  return std::move(read.inputs);
+  return read;
 }
 
-void DocumentController::adopt(const QString& path, const InputTexts& inputs) {
-  store_.load(inputs);
+void DocumentController::adopt(const QString& path, const DocumentRead& read) {
+  store_.load(*read.inputs);
+  window_.check_state().set_all(read.checks);
   clear_undo();
   path_ = QFileInfo(path).absoluteFilePath();
   take_baseline();
 }
 
 bool DocumentController::write_to(const QString& path) {
-  const std::string bytes = write_document(input_texts(store_));
+  const std::string bytes = write_document(input_texts(store_), window_.check_texts());
   // The old file is replaced only once the new one is whole on the disk.
   QSaveFile file(path);
   const bool written = file.open(QIODevice::WriteOnly) &&
@@ -137,6 +141,7 @@ void DocumentController::take_baseline() {
   for (std::size_t n = 0; n < kInputFieldCount; ++n) baseline_[n] = store_.text(field_at(n));
   differs_.fill(false);
   differing_ = 0;
+  check_baseline_ = window_.check_texts();
   show_title();
 }
 
@@ -152,6 +157,10 @@ void DocumentController::clear_undo() {
     edit->setCursorPosition(cursor);
   }
 }
+
+bool DocumentController::is_modified() const { return differing_ > 0 || window_.check_texts() != check_baseline_; }
+
+void DocumentController::checks_changed() { window_.setWindowModified(is_modified()); }
 
 QString DocumentController::name() const { return document_name(path_); }
 

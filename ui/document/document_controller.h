@@ -13,6 +13,7 @@
 #include <string>
 
 #include "core/field_store.h"
+#include "document/document_file.h"
 #include "ui/document/document_dialogs.h"
 
 namespace vorbento {
@@ -32,7 +33,7 @@ class DocumentController : public QObject, private FieldObserver {
   // The file's name as the title and the printed report show it; "Névtelen"
   // for a design never saved or opened.
   QString name() const;
-  bool is_modified() const { return differing_ > 0; }
+  bool is_modified() const;
 
   // The menu's commands; each says whether it went through. A cancelled
   // question or dialog, a refused file or a failed save change nothing.
@@ -54,10 +55,12 @@ class DocumentController : public QObject, private FieldObserver {
 
  private:
   void text_changed(Field f, const std::string& text) override;
-  // The design at `path`, or nothing after telling the user why not.
-  std::optional<InputTexts> read_checked(const QString& path);
+  // The design at `path`, or no inputs after telling the user why not.
+  DocumentRead read_checked(const QString& path);
   // The read design becomes the window's, from `path`.
-  void adopt(const QString& path, const InputTexts& inputs);
+  void adopt(const QString& path, const DocumentRead& read);
+  // The check's texts differ from the ones the design is compared with.
+  void checks_changed();
   bool write_to(const QString& path);
   // The texts as they stand become the ones the design is compared with.
   void take_baseline();
@@ -71,6 +74,7 @@ class DocumentController : public QObject, private FieldObserver {
   std::array<std::string, kInputFieldCount> baseline_;
   std::array<bool, kInputFieldCount> differs_{};
   int differing_ = 0;
+  CheckTexts check_baseline_{};
 };
 
 }  // namespace vorbento

@@ -19,7 +19,7 @@ namespace vorbento {
 namespace {
 
 ReportHeader header_now(const SharedDesign& design) {
-  return {design.name, QDateTime::currentDateTime(), design.modified};
+  return {design.name, QDateTime::currentDateTime(), design.modified, design.checks};
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include <QString>
 
+#include "calc/check_inputs.h"
 #include "core/field_store.h"
 
 class QWidget;
@@ -14,6 +15,7 @@ struct SharedDesign {
   QString name;      // "Névtelen" before the first save
   QString path;      // empty before the first save
   bool modified = false;
+  const CheckTexts* checks = nullptr;  // the motor and screw check's inputs, for its section
 };
 
 // Qt's print dialog with a preview of the report, A4 portrait to start with.

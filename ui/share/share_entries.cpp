@@ -8,6 +8,7 @@
 #include <QMimeData>
 
 #include "report/field_rows.h"
+#include "ui/check/check_state.h"
 #include "presentation/look/fonts.h"
 #include "ui/share/report_print.h"
 #include "ui/window/result_field.h"
@@ -69,7 +70,9 @@ void add_share_entries(QMainWindow& window, QMenu& file, const FieldStore& store
   QWidget* parent = &window;
   // The document keeps the window's file path and modified mark up to date.
   const auto design = [parent, document_name] {
-    return SharedDesign{document_name(), parent->windowFilePath(), parent->isWindowModified()};
+    const CheckState* check = parent->findChild<CheckState*>();
+    return SharedDesign{document_name(), parent->windowFilePath(), parent->isWindowModified(),
+                        check ? &check->texts() : nullptr};
   };
   file.addSeparator();
   QAction* print = file.addAction(QStringLiteral("&Nyomtatás…"), parent,

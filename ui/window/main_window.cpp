@@ -6,6 +6,8 @@
 #include <QShortcut>
 #include <QScreen>
 
+#include "ui/check/check_menu.h"
+#include "ui/check/check_state.h"
 #include "ui/document/document_controller.h"
 #include "ui/document/file_drop.h"
 #include "ui/window/about_box.h"
@@ -31,7 +33,7 @@ QSize pixels(QSize t) { return {twips(t.width()), twips(t.height())}; }
 
 }  // namespace
 
-MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
+MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), check_(new CheckState(this)) {
   setObjectName(QStringLiteral("Form1"));
   // The window's own font; each page carries the controls' font.
   setFont(vorbento_font(kWindowPointSize));
@@ -100,7 +102,12 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
 }
 
 // The diagram's window follows the calculator: it goes before the calculator does.
-MainWindow::~MainWindow() { delete_view_windows(*this); }
+MainWindow::~MainWindow() {
+  delete_check_window(*this);
+  delete_view_windows(*this);
+}
+
+const CheckTexts& MainWindow::check_texts() const { return check_->texts(); }
 
 QLineEdit* MainWindow::field(Field f) const {
   if (!edits_[index(f)]) tabs_->page(1);  // a result, its page not built yet
@@ -135,6 +142,7 @@ void MainWindow::build_menus() {
   quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
   connect(quit, &QAction::triggered, this, &QWidget::close);
   add_view_menu(*this, calculator_, [this] { return document_->name(); });  // Alt+N: the motion-cycle diagram
+  add_check_entry(*this, calculator_, *check_, [this] { return document_->name(); });
   QMenu* help = bar->addMenu(QStringLiteral("&Segítség"));
   help->setObjectName(QStringLiteral("segitseg"));
   help->menuAction()->setObjectName(QStringLiteral("segitseg"));

@@ -7,6 +7,7 @@
 
 #include <memory>
 
+#include "calc/check_inputs.h"
 #include "calc/handlers.h"
 #include "ui/window/page_builder.h"
 
@@ -14,6 +15,7 @@ class QScrollArea;
 
 namespace vorbento {
 
+class CheckState;
 class DocumentController;
 class FieldMirror;
 class FocusInView;
@@ -32,6 +34,9 @@ class MainWindow : public QMainWindow {
   const Calculator& calculator() const { return calculator_; }
   Calculator& calculator() { return calculator_; }
   DocumentController& document() const { return *document_; }
+  // The motor and screw check's five texts: part of the design.
+  CheckState& check_state() const { return *check_; }
+  const CheckTexts& check_texts() const;
 
   // Shows the window at its natural size where the screen allows; where it
   // does not, over the whole available area, with the pages scrolling.
@@ -43,6 +48,7 @@ class MainWindow : public QMainWindow {
   void build_menus();
 
   Calculator calculator_;
+  CheckState* check_ = nullptr;
   QScrollArea* scroll_ = nullptr;
   TabControl* tabs_ = nullptr;
   FieldEdits edits_{};
