@@ -1,7 +1,9 @@
 #include "ui/share/report_print.h"
 
 #include <QDir>
+#include <QCoreApplication>
 #include <QFileDialog>
+#include <QMessageBox>
 #include <QFileInfo>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -51,12 +53,21 @@ void export_report_pdf(QWidget* parent, const FieldStore& store, const SharedDes
   dialog.setDirectory(start_folder(design.path));
   // "tengely.vorbento" is offered as "tengely.pdf".
   dialog.selectFile(QFileInfo(design.name).completeBaseName() + QStringLiteral(".pdf"));
+  // The dialog's own question about replacing a file does not tell a design
+  // from an older PDF: a design is refused first, and only a PDF is asked about.
+  dialog.setOption(QFileDialog::DontConfirmOverwrite);
   fit_file_dialog(dialog);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
   const QString path = dialog.selectedFiles().front();
   remember_folder(path);
-  // The dialog's question about replacing a file does not tell a design from an older PDF.
   QString reason = pdf_overwrite_refusal(path);
+  if (reason.isEmpty() && QFileInfo::exists(path)) {
+    const QString question = QCoreApplication::translate("QFileDialog", "%1 already exists.\nDo you want to replace it?")
+                                 .arg(QFileInfo(path).fileName());
+    if (QMessageBox::warning(parent, dialog.windowTitle(), question, QMessageBox::Yes | QMessageBox::No,
+                             QMessageBox::No) != QMessageBox::Yes)
+      return;
+  }
   if (reason.isEmpty()) reason = write_report_pdf(path, store, header_now(design));
   if (!reason.isEmpty()) show_failure_box(parent, write_failure_sentence(path), reason);
 }
