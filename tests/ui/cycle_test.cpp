@@ -89,6 +89,13 @@ class CycleTest : public QObject {
     QCOMPARE(beside({900, 700}, QRect(500, 0, 1200, 800), room), QRect(0, 0, 900, 700));
     // Larger than the room: shrunk to it, wholly inside.
     QCOMPARE(beside({2500, 1200}, QRect(-50, -20, 1200, 800), room), room);
+    // A main window centred by the window manager: 451 px left of it, 449 right; the more
+    // room is on the left, and the window narrows to it rather than covering the input column.
+    const QRect centred(451, 40, 1019, 700);
+    QCOMPARE(beside({897, 700}, centred, room, 330), QRect(0, 40, 451, 700));
+    QCOMPARE(beside({897, 700}, centred.translated(-2, 0), room, 330), QRect(1468, 40, 452, 700));
+    // Less than its least width on both sides (1366 px): at full width over the least of it.
+    QCOMPARE(beside({640, 700}, QRect(173, 0, 1019, 700), QRect(0, 0, 1366, 738), 330), QRect(726, 0, 640, 700));
   }
 
   void opens_beside_the_main_window_and_keeps_its_place_when_reopened() {

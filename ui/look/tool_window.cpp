@@ -1,6 +1,7 @@
 #include "ui/look/tool_window.h"
 
 #include <QEvent>
+#include <QMargins>
 #include <QPointer>
 #include <QScreen>
 #include <QShortcut>
@@ -13,12 +14,19 @@ namespace vorbento {
 
 namespace {
 
+// The frame's strips around a window's contents (title bar, borders).
+QMargins margins_of(const QWidget& window) {
+  const QRect frame = window.frameGeometry(), contents = window.geometry();
+  return QMargins(std::max(0, contents.left() - frame.left()), std::max(0, contents.top() - frame.top()),
+                  std::max(0, frame.right() - contents.right()), std::max(0, frame.bottom() - contents.bottom()));
+}
+
 // The room the window's frame takes around its contents. Before the window
 // manager has framed the tool, the owner's frame stands in for it.
-QSize frame_margins(const QWidget& tool, const QWidget& owner) {
-  const QSize own = tool.frameGeometry().size() - tool.size();
-  if (tool.testAttribute(Qt::WA_WState_Created) && (own.width() > 0 || own.height() > 0)) return own;
-  return (owner.frameGeometry().size() - owner.size()).expandedTo(QSize(0, 0));
+QMargins frame_margins(const QWidget& tool, const QWidget& owner) {
+  const QMargins own = margins_of(tool);
+  if (tool.testAttribute(Qt::WA_WState_Created) && !own.isNull()) return own;
+  return margins_of(owner);
 }
 
 // Puts `frame` (the whole window) where it is inside the available area.
@@ -29,9 +37,12 @@ QRect inside(QRect frame, const QRect& room) {
   return frame;
 }
 
-void set_frame(QWidget& tool, const QRect& frame, QSize margins) {
-  tool.resize(frame.size() - margins);
-  tool.move(frame.topLeft());  // a window's position is its frame's
+// Sets the contents' place and size so that the frame around them stands at
+// `frame`. Not move(): before the window manager has framed a window, X11
+// puts its contents, not its frame, at the point given, and the title bar
+// would stand a bar's height higher, off a small screen's top.
+void set_frame(QWidget& tool, const QRect& frame, const QMargins& margins) {
+  tool.setGeometry(frame.marginsRemoved(margins));
 }
 
 // Places the tool at its first show and keeps its place and size after;
@@ -67,12 +78,12 @@ class ToolKeeper : public QObject {
       return;
     }
     // The screens may have changed since: still wholly inside the available area.
-    const QSize margins = frame_margins(tool_, *owner_);
+    const QMargins margins = frame_margins(tool_, *owner_);
     const QRect room = owner_->screen()->availableGeometry();
-    set_frame(tool_, inside(QRect(kept_->topLeft(), kept_->size() + margins), room), margins);
+    set_frame(tool_, inside(kept_->marginsAdded(margins), room), margins);
   }
   void hidden() {
-    kept_ = QRect(tool_.pos(), tool_.size());
+    kept_ = tool_.geometry();
     if (!owner_->isVisible()) return;
     owner_->activateWindow();
     if (QWidget* field = owner_->focusWidget()) field->setFocus(Qt::OtherFocusReason);
@@ -80,7 +91,7 @@ class ToolKeeper : public QObject {
 
   QWidget& tool_;
   QPointer<QWidget> owner_;
-  std::optional<QRect> kept_;  // the frame's position and the contents' size when last hidden
+  std::optional<QRect> kept_;  // the contents' place and size when last hidden
 };
 
 }  // namespace
@@ -90,13 +101,15 @@ void make_tool_window(QWidget& tool, QWidget& owner) {
   new ToolKeeper(tool, owner);
 }
 
-QRect beside(QSize frame, const QRect& main, const QRect& room) {
+QRect beside(QSize frame, const QRect& main, const QRect& room, int least_width) {
   frame = frame.boundedTo(room.size());
+  const int least = std::min(least_width, frame.width());
+  const int right_room = room.right() - main.right(), left_room = main.left() - room.left();
   int x = 0;
-  if (room.right() - main.right() >= frame.width()) {
-    x = main.right() + 1;
-  } else if (main.left() - room.left() >= frame.width()) {
-    x = main.left() - frame.width();
+  if (std::max(right_room, left_room) >= least) {
+    const bool right = right_room >= left_room;
+    frame.setWidth(std::min(frame.width(), right ? right_room : left_room));
+    x = right ? main.right() + 1 : main.left() - frame.width();
   } else {
     // Against one edge of the room: the one where it covers less of the main window.
     const int at_right = room.right() + 1 - frame.width();
@@ -108,8 +121,11 @@ QRect beside(QSize frame, const QRect& main, const QRect& room) {
 }
 
 void place_beside(QWidget& tool, const QWidget& owner) {
-  const QSize margins = frame_margins(tool, owner);
-  const QRect frame = beside(tool.size() + margins, owner.frameGeometry(), owner.screen()->availableGeometry());
+  const QMargins margins = frame_margins(tool, owner);
+  const QSize extra(margins.left() + margins.right(), margins.top() + margins.bottom());
+  const int least = std::max(tool.minimumWidth(), tool.minimumSizeHint().width()) + extra.width();
+  const QRect frame =
+      beside(tool.size() + extra, owner.frameGeometry(), owner.screen()->availableGeometry(), least);
   set_frame(tool, frame, margins);
 }
 

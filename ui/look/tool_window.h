@@ -5,6 +5,8 @@
 #include <QRect>
 #include <QSize>
 
+#include <limits>
+
 class QWidget;
 
 namespace vorbento {
@@ -16,16 +18,19 @@ namespace vorbento {
 // Escape closes it, and the focus goes back to the owner's field that had it.
 void make_tool_window(QWidget& tool, QWidget& owner);
 
-// Places `tool` beside `owner` where the screen's available area leaves room,
-// otherwise at the screen's edge over the least of the owner, and always
-// wholly inside the available area.
+// Places `tool` beside `owner` where the screen's available area leaves room
+// (narrower than its size down to its least width), otherwise at the
+// screen's edge over the least of the owner, and always wholly inside the
+// available area, its window frame too.
 void place_beside(QWidget& tool, const QWidget& owner);
 
 // Where a window of `frame` size stands beside `main` inside `room` (all
-// with their window frames): right of it if there is room, else left of it,
-// else against the edge of `room` that covers the least of `main`; level
-// with its top as far as `room` allows. A frame larger than `room` is
-// shrunk to it.
-QRect beside(QSize frame, const QRect& main, const QRect& room);
+// with their window frames): on the side of `main` with more room (the right
+// one when both have as much), as wide as that room allows down to
+// `least_width`; where neither side has that, at its full width against the
+// edge of `room` that covers the least of `main`. Level with the top of
+// `main` as far as `room` allows; a frame larger than `room` is shrunk to it.
+QRect beside(QSize frame, const QRect& main, const QRect& room,
+             int least_width = std::numeric_limits<int>::max());
 
 }  // namespace vorbento
