@@ -56,21 +56,45 @@ qreal notes_height_of(const PlotText& pen, qreal width, const CycleData& d, std:
   return d.notes.empty() ? sum : sum + pen.mm(1.5);
 }
 
+// How far apart a value axis' ticks stand at least.
+qreal tick_spacing(const PlotText& pen) { return 2.2 * pen.line(); }
+
+// The least length of a value axis: two tick intervals (a hair over), so
+// that it keeps two labelled ticks; one leaves it a single readable tick.
+qreal axis_least(const PlotText& pen) { return 2 * tick_spacing(pen) * 1.01; }
+
+// The least height of the diagram's rows at `pen`'s size, from the top down:
+// the cycle time's and a run's labels over the speed axis, the torque's
+// caption and a symbol with its figure above and below its axis, the time
+// ticks and the durations, the notes wrapped in `width`.
+qreal least_height_of(const PlotText& pen, qreal width, const CycleData& d) {
+  const qreal line = pen.line(), label = pen.symbol_line(), pair = label + line, pad = pen.mm(1.5);
+  return pad + 2 * label + pen.pt(2) + axis_least(pen) + pad + line + pair + axis_least(pen) + pair + pen.pt(2) +
+         pen.mm(1.5) + line + pair + pad + notes_height_of(pen, width, d);
+}
+
 // How much smaller than its natural size the diagram is drawn: not at all,
 // unless the plot is too low for every row of it (the window's plot shares a
 // small screen with its table); then every length alike, so that the picture
 // stays whole rather than its rows running into one another. `pen` writes at
 // the natural size.
-double fitted_zoom(const PlotText& pen, const QRectF& target, const CycleData& d) {
-  const qreal line = pen.line(), pair = pen.symbol_line() + line, pad = pen.mm(1.5);
-  // The rows of the layout below, each plot kept at a few lines.
-  const qreal least = pad + 2 * pen.symbol_line() + pen.pt(2) + 2 * line + pad + line + pair + 3 * line + pair +
-                      pen.pt(2) + pen.mm(1.5) + line + pair + pad + notes_height_of(pen, target.width(), d);
-  // A little to spare for the pixel sizes of the smaller fonts.
-  return least <= target.height() ? 1.0 : std::max(0.3, target.height() / least * 0.97);
+double fitted_zoom(QPainter& p, const CycleStyle& s, const PlotText& pen, const QRectF& target, const CycleData& d) {
+  const qreal least = least_height_of(pen, target.width(), d);
+  if (least <= target.height()) return 1.0;
+  double zoom = std::max(0.3, target.height() / least);
+  // The smaller fonts' whole pixel sizes do not shrink exactly alike: a step smaller while a row is short.
+  for (int k = 0; k < 8 && zoom > 0.3; ++k) {
+    if (least_height_of(PlotText(p, s.family, s.points, zoom), target.width(), d) <= target.height()) break;
+    zoom = std::max(0.3, zoom * 0.97);
+  }
+  return zoom;
 }
 
 }  // namespace
+
+qreal cycle_least_height(QPainter& p, qreal width, const CycleData& d, const CycleStyle& s, double zoom) {
+  return least_height_of(PlotText(p, s.family, s.points, zoom), width, d);
+}
 
 PlotMark plot_mark(const CycleQuantity& q) {
   return !q.marked() ? PlotMark::none : q.stale ? PlotMark::stale : PlotMark::problem;
@@ -100,7 +124,7 @@ void paint_cycle(QPainter& p, const QRectF& target, const CycleData& d, const Cy
   p.setRenderHint(QPainter::TextAntialiasing);
   p.fillRect(target, s.background);
   std::optional<PlotText> sized(std::in_place, p, s.family, s.points);
-  if (const double zoom = fitted_zoom(*sized, target, d); zoom < 1) sized.emplace(p, s.family, s.points, zoom);
+  if (const double zoom = fitted_zoom(p, s, *sized, target, d); zoom < 1) sized.emplace(p, s.family, s.points, zoom);
   PlotText& pen = *sized;
   const qreal line = pen.line();
   const qreal label = pen.symbol_line();  // a label's height, subscript and all
@@ -142,18 +166,19 @@ void paint_cycle(QPainter& p, const QRectF& target, const CycleData& d, const Cy
   const qreal plots = target.bottom() - notes_height - bottom_rows - top - 2 * line - pad;
   const qreal speed_top = top + line;
   // Above the highest speed its label, below the cycle time's; above and
-  // below the torque's extremes a symbol and its figure. In a window too
-  // small for all that, each axis keeps at least a line.
-  const qreal speed_high = top + 2 * label + pen.pt(2);
-  const qreal speed_bottom = std::max(speed_high + line, speed_top + plots * 0.32);
-  const qreal torque_top = speed_bottom + pad + line;
+  // below the torque's extremes a symbol and its figure. Each axis keeps two
+  // tick intervals, the torque's taken from the speed's share first.
   const qreal torque_bottom = target.bottom() - notes_height - bottom_rows;
+  const qreal speed_high = top + 2 * label + pen.pt(2);
+  const qreal speed_most = torque_bottom - pen.pt(2) - 2 * pair - axis_least(pen) - line - pad;
+  const qreal speed_bottom = std::max(speed_high + axis_least(pen), std::min(speed_top + plots * 0.32, speed_most));
+  const qreal torque_top = speed_bottom + pad + line;
 
-  const qreal spacing = 2.2 * line;
+  const qreal spacing = tick_spacing(pen);
   const PlotAxis speed_axis = value_axis(speeds, speed_bottom, speed_high, spacing);
   const qreal torque_high = torque_top + pair;
   const PlotAxis torque_axis =
-      value_axis(torques, std::max(torque_bottom - pair - pen.pt(2), torque_high + line), torque_high, spacing);
+      value_axis(torques, std::max(torque_bottom - pair - pen.pt(2), torque_high + axis_least(pen)), torque_high, spacing);
   qreal ticks_width = 0;
   for (const PlotAxis* a : {&speed_axis, &torque_axis})
     for (int k = 0; k < a->ticks.count; ++k)
