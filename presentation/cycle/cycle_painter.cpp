@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "presentation/cycle/cycle_time_axis.h"
@@ -20,19 +21,49 @@ PlotLabel label_of(const CycleQuantity& q, const QString& value, const QColor& i
   return {q.symbol, value, plot_mark(q), ink};
 }
 
+// The width of a pair drawn by draw_pair: its symbol's or its cut text's.
+qreal pair_width(const PlotText& pen, const CycleQuantity& q, const QString& whole, qreal room) {
+  return std::max(pen.symbol_width(q.symbol, q.stale), pen.width(pen.elided(whole, room, q.stale), q.stale));
+}
+
 // Two lines centred on `x`: the symbol above its text, its subscript clear of
-// it; a text wider than `room` cut with "…".
-void draw_pair(QPainter& p, PlotText& pen, const CycleStyle& s, const CycleQuantity& q, const QString& whole, qreal x,
-               qreal top, qreal room, QColor ink) {
+// it; a text wider than `room` cut with "…". Returns the grounds' outline.
+QRectF draw_pair(QPainter& p, PlotText& pen, const CycleStyle& s, const CycleQuantity& q, const QString& whole,
+                 qreal x, qreal top, qreal room, QColor ink) {
   const PlotLabel sym = label_of(q, {}, ink);
-  draw_label(p, pen, s, sym, QPointF(x - label_width(pen, sym) / 2, top));
+  const QRectF symbol_ground = draw_label(p, pen, s, sym, QPointF(x - label_width(pen, sym) / 2, top));
   const bool italic = q.stale;
   const QString text = pen.elided(whole, room, italic);
   const qreal w = pen.width(text, italic);
   const QRectF box(x - w / 2, top + pen.symbol_line(), w, pen.line());
-  p.fillRect(box.adjusted(-pen.pt(1), 0, pen.pt(1), 0), mark_ground(s, sym.mark));
+  const QRectF ground = box.adjusted(-pen.pt(1), 0, pen.pt(1), 0);
+  p.fillRect(ground, mark_ground(s, sym.mark));
   p.setPen(ink);
   pen.text(QPointF(box.left(), box.top() + pen.ascent()), text, italic);
+  return symbol_ground.united(ground);
+}
+
+// The cycle time's line from `a` down to `b`, dashed (dotted when marked),
+// broken a gap above and below every label ground it would cross, so that
+// it plainly passes behind the label rather than through its figures.
+void draw_cycle_time_line(QPainter& p, const PlotText& pen, const CycleStyle& s, bool marked, QPointF a, QPointF b,
+                          const std::vector<QRectF>& grounds) {
+  const qreal gap = pen.mm(0.8), lw = pen.pt(1);
+  std::vector<std::pair<qreal, qreal>> cuts;
+  for (const QRectF& g : grounds)
+    if (g.left() - lw <= a.x() && a.x() <= g.right() + lw) cuts.emplace_back(g.top() - gap, g.bottom() + gap);
+  std::sort(cuts.begin(), cuts.end());
+  qreal y = a.y();
+  const auto piece = [&](qreal to) {
+    if (to <= y) return;
+    if (marked) rule(p, QPointF(a.x(), y), QPointF(a.x(), to), lw, s.ink, {lw, pen.mm(1)});
+    else rule(p, QPointF(a.x(), y), QPointF(a.x(), to), lw, s.ink, {pen.mm(2), pen.mm(1.2)});
+  };
+  for (const auto& [from, to] : cuts) {
+    piece(std::min(from, b.y()));
+    y = std::max(y, to);
+  }
+  piece(b.y());
 }
 
 // Two short slanted strokes across the time axis: here time is not to scale.
@@ -261,18 +292,18 @@ void paint_cycle(QPainter& p, const QRectF& target, const CycleData& d, const Cy
   p.drawLine(QPointF(time.end_x(), speed_axis.at(0)), QPointF(x1, speed_axis.at(0)));
   p.setRenderHint(QPainter::Antialiasing, false);
 
-  // The time axis; the cycle time as a line through both plots, before any
-  // label, so that the labels' grounds keep it off their figures.
+  // The time axis; the cycle time's place on it.
   const qreal axis_y = torque_bottom;
   rule(p, QPointF(x0, axis_y), QPointF(x1, axis_y), pen.pt(0.75), s.quiet);
   const bool cycle_time_drawn = d.cycle_time.value && *d.cycle_time.value > 0;
   const qreal cycle_time_x = cycle_time_drawn ? time.x(*d.cycle_time.value) : 0;
-  if (cycle_time_drawn) {
-    const qreal lw = pen.pt(1);
-    const QPointF a(cycle_time_x, speed_top), b(cycle_time_x, axis_y + pen.mm(1.2));
-    if (d.cycle_time.marked()) rule(p, a, b, lw, s.ink, {lw, pen.mm(1)});
-    else rule(p, a, b, lw, s.ink, {pen.mm(2), pen.mm(1.2)});
-  }
+  // A label in the cycle time line's way steps aside within its segment
+  // where that has room; the line passes behind the others.
+  const qreal clearance = pen.pt(1) + pen.mm(1);
+  const auto aside = [&](qreal left, qreal w, qreal low, qreal high) {
+    return cycle_time_drawn ? clear_of_line(left, w, cycle_time_x, clearance, low, high) : left;
+  };
+  std::vector<QRectF> grounds;
 
   // The labels: the speeds above their runs, the torques above or below
   // their levels, the ratings right of the plot, moved apart where close.
@@ -282,17 +313,29 @@ void paint_cycle(QPainter& p, const QRectF& target, const CycleData& d, const Cy
     if (!n.value) continue;
     const PlotLabel l = fitted(pen, label_of(n, n.text, s.speed), x1 - x0);
     const qreal w = label_width(pen, l);
-    const qreal mid = std::clamp((piece.x0 + piece.x1) / 2 - w / 2, x0, x1 - w);
-    draw_label(p, pen, s, l, QPointF(mid, speed_axis.at(*n.value) - label - pen.pt(1)));
+    const qreal mid = aside(std::clamp((piece.x0 + piece.x1) / 2 - w / 2, x0, x1 - w), w, std::max(piece.x0, x0),
+                            std::min(piece.x1, x1));
+    grounds.push_back(draw_label(p, pen, s, l, QPointF(mid, speed_axis.at(*n.value) - label - pen.pt(1))));
   }
   for (const TimePiece& piece : time.pieces) {
     if (!piece.segment) continue;
     const CycleQuantity& m = piece.segment->torque;
     const qreal y = torque_axis.at(*m.value);
-    const qreal mid = (piece.x0 + piece.x1) / 2;
+    const qreal room = piece.x1 - piece.x0 - pen.pt(2);
+    const qreal w = pair_width(pen, m, m.signed_text(), room);
+    const qreal mid = aside((piece.x0 + piece.x1) / 2 - w / 2, w, piece.x0, piece.x1) + w / 2;
     const bool below = *m.value < 0;
-    draw_pair(p, pen, s, m, m.signed_text(), mid, below ? y + pen.pt(1) : y - pair - pen.pt(1),
-              piece.x1 - piece.x0 - pen.pt(2), s.torque);
+    grounds.push_back(draw_pair(p, pen, s, m, m.signed_text(), mid, below ? y + pen.pt(1) : y - pair - pen.pt(1),
+                                room, s.torque));
+  }
+  // The cycle time's label on top, left of its line, and the line itself.
+  if (cycle_time_drawn) {
+    const PlotLabel l = fitted(pen, label_of(d.cycle_time, d.cycle_time.text, s.ink), x1 - x0);
+    const qreal w = label_width(pen, l);
+    grounds.push_back(
+        draw_label(p, pen, s, l, QPointF(std::clamp(cycle_time_x - w - pen.mm(1), x0, target.right() - w), top)));
+    draw_cycle_time_line(p, pen, s, d.cycle_time.marked(), QPointF(cycle_time_x, speed_top),
+                         QPointF(cycle_time_x, axis_y + pen.mm(1.2)), grounds);
   }
   std::vector<LimitLine> labelled = ratings;
   for (LimitLine& r : labelled) r.label = fitted(pen, r.label, target.right() - x1 - pen.mm(2));
@@ -318,13 +361,6 @@ void paint_cycle(QPainter& p, const QRectF& target, const CycleData& d, const Cy
     const CycleQuantity& t = piece.segment->duration;
     draw_pair(p, pen, s, t, t.text, (piece.x0 + piece.x1) / 2, axis_y + pen.mm(1.5) + line,
               piece.x1 - piece.x0 - pen.pt(2), s.ink);
-  }
-
-  // The cycle time's label on top, left of its line.
-  if (cycle_time_drawn) {
-    const PlotLabel l = fitted(pen, label_of(d.cycle_time, d.cycle_time.text, s.ink), x1 - x0);
-    const qreal w = label_width(pen, l);
-    draw_label(p, pen, s, l, QPointF(std::clamp(cycle_time_x - w - pen.mm(1), x0, target.right() - w), top));
   }
 
   // Under the plot: what is marked, in the words of its tooltip.
