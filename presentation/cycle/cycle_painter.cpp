@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "presentation/cycle/cycle_time_axis.h"
@@ -20,19 +21,49 @@ PlotLabel label_of(const CycleQuantity& q, const QString& value, const QColor& i
   return {q.symbol, value, plot_mark(q), ink};
 }
 
+// The width of a pair drawn by draw_pair: its symbol's or its cut text's.
+qreal pair_width(const PlotText& pen, const CycleQuantity& q, const QString& whole, qreal room) {
+  return std::max(pen.symbol_width(q.symbol, q.stale), pen.width(pen.elided(whole, room, q.stale), q.stale));
+}
+
 // Two lines centred on `x`: the symbol above its text, its subscript clear of
-// it; a text wider than `room` cut with "…".
-void draw_pair(QPainter& p, PlotText& pen, const CycleStyle& s, const CycleQuantity& q, const QString& whole, qreal x,
-               qreal top, qreal room, QColor ink) {
+// it; a text wider than `room` cut with "…". Returns the grounds' outline.
+QRectF draw_pair(QPainter& p, PlotText& pen, const CycleStyle& s, const CycleQuantity& q, const QString& whole,
+                 qreal x, qreal top, qreal room, QColor ink) {
   const PlotLabel sym = label_of(q, {}, ink);
-  draw_label(p, pen, s, sym, QPointF(x - label_width(pen, sym) / 2, top));
+  const QRectF symbol_ground = draw_label(p, pen, s, sym, QPointF(x - label_width(pen, sym) / 2, top));
   const bool italic = q.stale;
   const QString text = pen.elided(whole, room, italic);
   const qreal w = pen.width(text, italic);
   const QRectF box(x - w / 2, top + pen.symbol_line(), w, pen.line());
-  p.fillRect(box.adjusted(-pen.pt(1), 0, pen.pt(1), 0), mark_ground(s, sym.mark));
+  const QRectF ground = box.adjusted(-pen.pt(1), 0, pen.pt(1), 0);
+  p.fillRect(ground, mark_ground(s, sym.mark));
   p.setPen(ink);
   pen.text(QPointF(box.left(), box.top() + pen.ascent()), text, italic);
+  return symbol_ground.united(ground);
+}
+
+// The cycle time's line from `a` down to `b`, dashed (dotted when marked),
+// broken a gap above and below every label ground it would cross, so that
+// it plainly passes behind the label rather than through its figures.
+void draw_cycle_time_line(QPainter& p, const PlotText& pen, const CycleStyle& s, bool marked, QPointF a, QPointF b,
+                          const std::vector<QRectF>& grounds) {
+  const qreal gap = pen.mm(0.8), lw = pen.pt(1);
+  std::vector<std::pair<qreal, qreal>> cuts;
+  for (const QRectF& g : grounds)
+    if (g.left() - lw <= a.x() && a.x() <= g.right() + lw) cuts.emplace_back(g.top() - gap, g.bottom() + gap);
+  std::sort(cuts.begin(), cuts.end());
+  qreal y = a.y();
+  const auto piece = [&](qreal to) {
+    if (to <= y) return;
+    if (marked) rule(p, QPointF(a.x(), y), QPointF(a.x(), to), lw, s.ink, {lw, pen.mm(1)});
+    else rule(p, QPointF(a.x(), y), QPointF(a.x(), to), lw, s.ink, {pen.mm(2), pen.mm(1.2)});
+  };
+  for (const auto& [from, to] : cuts) {
+    piece(std::min(from, b.y()));
+    y = std::max(y, to);
+  }
+  piece(b.y());
 }
 
 // Two short slanted strokes across the time axis: here time is not to scale.
@@ -56,21 +87,45 @@ qreal notes_height_of(const PlotText& pen, qreal width, const CycleData& d, std:
   return d.notes.empty() ? sum : sum + pen.mm(1.5);
 }
 
+// How far apart a value axis' ticks stand at least.
+qreal tick_spacing(const PlotText& pen) { return 2.2 * pen.line(); }
+
+// The least length of a value axis: two tick intervals (a hair over), so
+// that it keeps two labelled ticks; one leaves it a single readable tick.
+qreal axis_least(const PlotText& pen) { return 2 * tick_spacing(pen) * 1.01; }
+
+// The least height of the diagram's rows at `pen`'s size, from the top down:
+// the cycle time's and a run's labels over the speed axis, the torque's
+// caption and a symbol with its figure above and below its axis, the time
+// ticks and the durations, the notes wrapped in `width`.
+qreal least_height_of(const PlotText& pen, qreal width, const CycleData& d) {
+  const qreal line = pen.line(), label = pen.symbol_line(), pair = label + line, pad = pen.mm(1.5);
+  return pad + 2 * label + pen.pt(2) + axis_least(pen) + pad + line + pair + axis_least(pen) + pair + pen.pt(2) +
+         pen.mm(1.5) + line + pair + pad + notes_height_of(pen, width, d);
+}
+
 // How much smaller than its natural size the diagram is drawn: not at all,
 // unless the plot is too low for every row of it (the window's plot shares a
 // small screen with its table); then every length alike, so that the picture
 // stays whole rather than its rows running into one another. `pen` writes at
 // the natural size.
-double fitted_zoom(const PlotText& pen, const QRectF& target, const CycleData& d) {
-  const qreal line = pen.line(), pair = pen.symbol_line() + line, pad = pen.mm(1.5);
-  // The rows of the layout below, each plot kept at a few lines.
-  const qreal least = pad + 2 * pen.symbol_line() + pen.pt(2) + 2 * line + pad + line + pair + 3 * line + pair +
-                      pen.pt(2) + pen.mm(1.5) + line + pair + pad + notes_height_of(pen, target.width(), d);
-  // A little to spare for the pixel sizes of the smaller fonts.
-  return least <= target.height() ? 1.0 : std::max(0.3, target.height() / least * 0.97);
+double fitted_zoom(QPainter& p, const CycleStyle& s, const PlotText& pen, const QRectF& target, const CycleData& d) {
+  const qreal least = least_height_of(pen, target.width(), d);
+  if (least <= target.height()) return 1.0;
+  double zoom = std::max(0.3, target.height() / least);
+  // The smaller fonts' whole pixel sizes do not shrink exactly alike: a step smaller while a row is short.
+  for (int k = 0; k < 8 && zoom > 0.3; ++k) {
+    if (least_height_of(PlotText(p, s.family, s.points, zoom), target.width(), d) <= target.height()) break;
+    zoom = std::max(0.3, zoom * 0.97);
+  }
+  return zoom;
 }
 
 }  // namespace
+
+qreal cycle_least_height(QPainter& p, qreal width, const CycleData& d, const CycleStyle& s, double zoom) {
+  return least_height_of(PlotText(p, s.family, s.points, zoom), width, d);
+}
 
 PlotMark plot_mark(const CycleQuantity& q) {
   return !q.marked() ? PlotMark::none : q.stale ? PlotMark::stale : PlotMark::problem;
@@ -100,7 +155,7 @@ void paint_cycle(QPainter& p, const QRectF& target, const CycleData& d, const Cy
   p.setRenderHint(QPainter::TextAntialiasing);
   p.fillRect(target, s.background);
   std::optional<PlotText> sized(std::in_place, p, s.family, s.points);
-  if (const double zoom = fitted_zoom(*sized, target, d); zoom < 1) sized.emplace(p, s.family, s.points, zoom);
+  if (const double zoom = fitted_zoom(p, s, *sized, target, d); zoom < 1) sized.emplace(p, s.family, s.points, zoom);
   PlotText& pen = *sized;
   const qreal line = pen.line();
   const qreal label = pen.symbol_line();  // a label's height, subscript and all
@@ -142,18 +197,19 @@ void paint_cycle(QPainter& p, const QRectF& target, const CycleData& d, const Cy
   const qreal plots = target.bottom() - notes_height - bottom_rows - top - 2 * line - pad;
   const qreal speed_top = top + line;
   // Above the highest speed its label, below the cycle time's; above and
-  // below the torque's extremes a symbol and its figure. In a window too
-  // small for all that, each axis keeps at least a line.
-  const qreal speed_high = top + 2 * label + pen.pt(2);
-  const qreal speed_bottom = std::max(speed_high + line, speed_top + plots * 0.32);
-  const qreal torque_top = speed_bottom + pad + line;
+  // below the torque's extremes a symbol and its figure. Each axis keeps two
+  // tick intervals, the torque's taken from the speed's share first.
   const qreal torque_bottom = target.bottom() - notes_height - bottom_rows;
+  const qreal speed_high = top + 2 * label + pen.pt(2);
+  const qreal speed_most = torque_bottom - pen.pt(2) - 2 * pair - axis_least(pen) - line - pad;
+  const qreal speed_bottom = std::max(speed_high + axis_least(pen), std::min(speed_top + plots * 0.32, speed_most));
+  const qreal torque_top = speed_bottom + pad + line;
 
-  const qreal spacing = 2.2 * line;
+  const qreal spacing = tick_spacing(pen);
   const PlotAxis speed_axis = value_axis(speeds, speed_bottom, speed_high, spacing);
   const qreal torque_high = torque_top + pair;
   const PlotAxis torque_axis =
-      value_axis(torques, std::max(torque_bottom - pair - pen.pt(2), torque_high + line), torque_high, spacing);
+      value_axis(torques, std::max(torque_bottom - pair - pen.pt(2), torque_high + axis_least(pen)), torque_high, spacing);
   qreal ticks_width = 0;
   for (const PlotAxis* a : {&speed_axis, &torque_axis})
     for (int k = 0; k < a->ticks.count; ++k)
@@ -236,18 +292,18 @@ void paint_cycle(QPainter& p, const QRectF& target, const CycleData& d, const Cy
   p.drawLine(QPointF(time.end_x(), speed_axis.at(0)), QPointF(x1, speed_axis.at(0)));
   p.setRenderHint(QPainter::Antialiasing, false);
 
-  // The time axis; the cycle time as a line through both plots, before any
-  // label, so that the labels' grounds keep it off their figures.
+  // The time axis; the cycle time's place on it.
   const qreal axis_y = torque_bottom;
   rule(p, QPointF(x0, axis_y), QPointF(x1, axis_y), pen.pt(0.75), s.quiet);
   const bool cycle_time_drawn = d.cycle_time.value && *d.cycle_time.value > 0;
   const qreal cycle_time_x = cycle_time_drawn ? time.x(*d.cycle_time.value) : 0;
-  if (cycle_time_drawn) {
-    const qreal lw = pen.pt(1);
-    const QPointF a(cycle_time_x, speed_top), b(cycle_time_x, axis_y + pen.mm(1.2));
-    if (d.cycle_time.marked()) rule(p, a, b, lw, s.ink, {lw, pen.mm(1)});
-    else rule(p, a, b, lw, s.ink, {pen.mm(2), pen.mm(1.2)});
-  }
+  // A label in the cycle time line's way steps aside within its segment
+  // where that has room; the line passes behind the others.
+  const qreal clearance = pen.pt(1) + pen.mm(1);
+  const auto aside = [&](qreal left, qreal w, qreal low, qreal high) {
+    return cycle_time_drawn ? clear_of_line(left, w, cycle_time_x, clearance, low, high) : left;
+  };
+  std::vector<QRectF> grounds;
 
   // The labels: the speeds above their runs, the torques above or below
   // their levels, the ratings right of the plot, moved apart where close.
@@ -257,17 +313,29 @@ void paint_cycle(QPainter& p, const QRectF& target, const CycleData& d, const Cy
     if (!n.value) continue;
     const PlotLabel l = fitted(pen, label_of(n, n.text, s.speed), x1 - x0);
     const qreal w = label_width(pen, l);
-    const qreal mid = std::clamp((piece.x0 + piece.x1) / 2 - w / 2, x0, x1 - w);
-    draw_label(p, pen, s, l, QPointF(mid, speed_axis.at(*n.value) - label - pen.pt(1)));
+    const qreal mid = aside(std::clamp((piece.x0 + piece.x1) / 2 - w / 2, x0, x1 - w), w, std::max(piece.x0, x0),
+                            std::min(piece.x1, x1));
+    grounds.push_back(draw_label(p, pen, s, l, QPointF(mid, speed_axis.at(*n.value) - label - pen.pt(1))));
   }
   for (const TimePiece& piece : time.pieces) {
     if (!piece.segment) continue;
     const CycleQuantity& m = piece.segment->torque;
     const qreal y = torque_axis.at(*m.value);
-    const qreal mid = (piece.x0 + piece.x1) / 2;
+    const qreal room = piece.x1 - piece.x0 - pen.pt(2);
+    const qreal w = pair_width(pen, m, m.signed_text(), room);
+    const qreal mid = aside((piece.x0 + piece.x1) / 2 - w / 2, w, piece.x0, piece.x1) + w / 2;
     const bool below = *m.value < 0;
-    draw_pair(p, pen, s, m, m.signed_text(), mid, below ? y + pen.pt(1) : y - pair - pen.pt(1),
-              piece.x1 - piece.x0 - pen.pt(2), s.torque);
+    grounds.push_back(draw_pair(p, pen, s, m, m.signed_text(), mid, below ? y + pen.pt(1) : y - pair - pen.pt(1),
+                                room, s.torque));
+  }
+  // The cycle time's label on top, left of its line, and the line itself.
+  if (cycle_time_drawn) {
+    const PlotLabel l = fitted(pen, label_of(d.cycle_time, d.cycle_time.text, s.ink), x1 - x0);
+    const qreal w = label_width(pen, l);
+    grounds.push_back(
+        draw_label(p, pen, s, l, QPointF(std::clamp(cycle_time_x - w - pen.mm(1), x0, target.right() - w), top)));
+    draw_cycle_time_line(p, pen, s, d.cycle_time.marked(), QPointF(cycle_time_x, speed_top),
+                         QPointF(cycle_time_x, axis_y + pen.mm(1.2)), grounds);
   }
   std::vector<LimitLine> labelled = ratings;
   for (LimitLine& r : labelled) r.label = fitted(pen, r.label, target.right() - x1 - pen.mm(2));
@@ -293,13 +361,6 @@ void paint_cycle(QPainter& p, const QRectF& target, const CycleData& d, const Cy
     const CycleQuantity& t = piece.segment->duration;
     draw_pair(p, pen, s, t, t.text, (piece.x0 + piece.x1) / 2, axis_y + pen.mm(1.5) + line,
               piece.x1 - piece.x0 - pen.pt(2), s.ink);
-  }
-
-  // The cycle time's label on top, left of its line.
-  if (cycle_time_drawn) {
-    const PlotLabel l = fitted(pen, label_of(d.cycle_time, d.cycle_time.text, s.ink), x1 - x0);
-    const qreal w = label_width(pen, l);
-    draw_label(p, pen, s, l, QPointF(std::clamp(cycle_time_x - w - pen.mm(1), x0, target.right() - w), top));
   }
 
   // Under the plot: what is marked, in the words of its tooltip.

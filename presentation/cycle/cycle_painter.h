@@ -36,4 +36,10 @@ PlotMark plot_mark(const CycleQuantity& quantity);
 // preview and a 1200-dpi PDF show the same picture.
 void paint_cycle(QPainter& painter, const QRectF& target, const CycleData& data, const CycleStyle& style);
 
+// The least height of a target `width` wide in which the diagram is drawn
+// whole at `zoom` of its natural size: every label apart, two labelled ticks
+// on each value axis, every note. A lower target draws it smaller still.
+qreal cycle_least_height(QPainter& painter, qreal width, const CycleData& data, const CycleStyle& style,
+                         double zoom = 1);
+
 }  // namespace vorbento

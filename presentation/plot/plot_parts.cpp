@@ -56,14 +56,24 @@ PlotLabel fitted(const PlotText& pen, PlotLabel l, qreal width) {
   return l;
 }
 
-void draw_label(QPainter& p, PlotText& pen, const PlotStyle& s, const PlotLabel& l, QPointF top_left) {
+QRectF draw_label(QPainter& p, PlotText& pen, const PlotStyle& s, const PlotLabel& l, QPointF top_left) {
   const bool italic = l.mark == PlotMark::stale;
-  const QRectF box(top_left, QSizeF(label_width(pen, l), pen.symbol_line()));
-  p.fillRect(box.adjusted(-pen.pt(1), 0, pen.pt(1), 0), mark_ground(s, l.mark));
+  const QRectF ground =
+      QRectF(top_left, QSizeF(label_width(pen, l), pen.symbol_line())).adjusted(-pen.pt(1), 0, pen.pt(1), 0);
+  p.fillRect(ground, mark_ground(s, l.mark));
   p.setPen(l.ink);
   const QPointF base(top_left.x(), top_left.y() + pen.ascent());
   const qreal w = pen.symbol(base, l.symbol, italic);
   if (!l.value.isEmpty()) pen.text(QPointF(base.x() + w, base.y()), QStringLiteral(" = ") + l.value, italic);
+  return ground;
+}
+
+qreal clear_of_line(qreal left, qreal width, qreal line_x, qreal gap, qreal low, qreal high) {
+  if (line_x + gap <= left || line_x - gap >= left + width) return left;
+  const qreal before = line_x - gap - width, after = line_x + gap;
+  const bool fits_before = before >= low, fits_after = after + width <= high;
+  if (fits_before && (!fits_after || left - before <= after - left)) return before;
+  return fits_after ? after : left;
 }
 
 QString tick_text(double v, int decimals) {

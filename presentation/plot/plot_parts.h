@@ -9,6 +9,7 @@
 #include <QColor>
 #include <QPalette>
 #include <QPointF>
+#include <QRectF>
 #include <QString>
 
 #include <functional>
@@ -60,7 +61,14 @@ PlotLabel fitted(const PlotText& pen, PlotLabel label, qreal width);
 // Draws the label on a ground of its own, so that no line runs through its
 // figures; a marked one on its mark's tint, a stale one also in italics. It
 // stands `pen.symbol_line()` tall: the subscript's descenders on the ground too.
-void draw_label(QPainter& painter, PlotText& pen, const PlotStyle& style, const PlotLabel& label, QPointF top_left);
+// Returns the ground's rectangle.
+QRectF draw_label(QPainter& painter, PlotText& pen, const PlotStyle& style, const PlotLabel& label, QPointF top_left);
+
+// Where the left edge of a label `width` wide, wanting to stand at `left`,
+// goes so that an upright line at `line_x` passes it at least `gap` away:
+// to the nearer side that keeps the label within [`low`, `high`]; where
+// neither does, or the line misses it anyway, `left` itself.
+qreal clear_of_line(qreal left, qreal width, qreal line_x, qreal gap, qreal low, qreal high);
 
 // A tick's label: the ticks' common decimals, a true minus sign, powers of
 // ten beyond a few million.

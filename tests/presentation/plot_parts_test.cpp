@@ -46,3 +46,16 @@ TEST(SpreadLabels, LabelsCrowdedAtTheBottomGoBackAboveIt) {
     expect_apart_and_above(tops, h, 500);
   }
 }
+
+// A label in the way of an upright line (the cycle time) steps to the nearer
+// side its segment has room on; without room, or out of the way, it stays.
+TEST(ClearOfLine, StepsToTheNearerSideWithRoomOrStays) {
+  // Label 100..160, line at 120, gap 4, segment 0..300: left needs 60, right 24.
+  EXPECT_DOUBLE_EQ(clear_of_line(100, 60, 120, 4, 0, 300), 124);
+  EXPECT_DOUBLE_EQ(clear_of_line(100, 60, 150, 4, 0, 300), 86);
+  // The nearer side too narrow: the other one.
+  EXPECT_DOUBLE_EQ(clear_of_line(100, 60, 120, 4, 40, 170), 56);
+  // No room either side, or the line already a gap away.
+  EXPECT_DOUBLE_EQ(clear_of_line(100, 60, 130, 4, 80, 180), 100);
+  EXPECT_DOUBLE_EQ(clear_of_line(100, 60, 165, 4, 0, 300), 100);
+}

@@ -133,15 +133,15 @@ class CycleTest : public QObject {
   }
 
   // Also run on a 1366 x 768 screen at 200 %: the window, frame and all,
-  // inside the available area; the plot at its least height, the table with
-  // most of its rows in sight (today's fault: one).
+  // inside the available area; the plot at its least height, where it still
+  // reads, the table scrolling with a few rows in sight (today's fault: one).
   void stays_whole_inside_the_screen() {
     entry()->trigger();
     QVERIFY(QTest::qWaitForWindowExposed(cycle()));
     QVERIFY(cycle()->screen()->availableGeometry().contains(cycle()->frameGeometry()));
     CycleTableView* table = cycle()->table();
     const int rows = table->viewport()->height() / table->rowHeight(0);
-    QVERIFY2(rows * 3 >= table->rowCount() * 2,
+    QVERIFY2(rows >= 3,
              qPrintable(QStringLiteral("%1 of %2 rows in sight").arg(rows).arg(table->rowCount())));
     QVERIFY(cycle()->plot()->height() >= cycle()->plot()->minimumHeight());
   }

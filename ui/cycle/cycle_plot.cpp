@@ -8,9 +8,19 @@
 #include <QMenu>
 #include <QPainter>
 
+#include <algorithm>
+#include <cmath>
+
 #include "presentation/cycle/cycle_painter.h"
 
 namespace vorbento {
+
+namespace {
+
+// Drawn smaller than this, the labels and their subscripts no longer read.
+constexpr double kLegibleZoom = 0.8;
+
+}  // namespace
 
 CyclePlot::CyclePlot(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("cycle_plot"));
@@ -18,8 +28,9 @@ CyclePlot::CyclePlot(QWidget* parent) : QWidget(parent) {
   setAccessibleDescription(QStringLiteral(
       "A motor fordulatszáma és nyomatéka egy mozgásciklus alatt, a motor névleges és maximális nyomatékával; "
       "ugyanezek a számok a diagram alatti táblázatban."));
-  // Below its natural height the diagram is drawn smaller; below this it
-  // would no longer be read, and the table gives up rows instead (it scrolls).
+  // Below its natural height the diagram is drawn smaller; below its least
+  // height (fit_least_height) it would no longer be read, and the table gives
+  // up rows instead (it scrolls).
   setMinimumSize(320, 200);
   setContextMenuPolicy(Qt::DefaultContextMenu);
   setAttribute(Qt::WA_OpaquePaintEvent);
@@ -35,7 +46,26 @@ CyclePlot::CyclePlot(QWidget* parent) : QWidget(parent) {
 
 void CyclePlot::set_data(const CycleData* data) {
   data_ = data;
+  fit_least_height();
   update();
+}
+
+void CyclePlot::resizeEvent(QResizeEvent* event) {
+  // The notes wrap in the width: a narrower plot needs more height.
+  fit_least_height();
+  QWidget::resizeEvent(event);
+}
+
+void CyclePlot::fit_least_height() {
+  if (!data_) return;
+  // Measured as the screen paints: at the widget's logical resolution.
+  QImage probe(1, 1, QImage::Format_ARGB32_Premultiplied);
+  probe.setDotsPerMeterX(qRound(logicalDpiX() / 0.0254));
+  probe.setDotsPerMeterY(qRound(logicalDpiY() / 0.0254));
+  QPainter p(&probe);
+  const qreal margins = height() - target().height();
+  const qreal least = cycle_least_height(p, target().width(), *data_, cycle_style(palette()), kLegibleZoom) + margins;
+  setMinimumHeight(std::max(200, static_cast<int>(std::ceil(least))));
 }
 
 QRectF CyclePlot::target() const { return QRectF(rect()).adjusted(8, 6, -8, -6); }

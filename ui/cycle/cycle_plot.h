@@ -28,9 +28,12 @@ class CyclePlot : public QWidget {
   void paintEvent(QPaintEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
   void changeEvent(QEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   QRectF target() const;
+  // The least height at which the diagram still reads at its width.
+  void fit_least_height();
   const CycleData* data_ = nullptr;
   QAction* copy_ = nullptr;
   mutable std::optional<CycleStyle> style_;  // the palette's colours, worked out at the first paint
