@@ -16,6 +16,7 @@
 
 #include <algorithm>
 
+#include "ui/marks/marked_cell.h"
 #include "presentation/look/fonts.h"
 #include "presentation/marks/mark_style.h"
 #include "ui/check/check_plot.h"
@@ -37,26 +38,6 @@ QAccessibleInterface* window_factory(const QString& key, QObject* object) {
 
 // The symbol with its subscript as plain text: "n_max" reads "nmax".
 QString plain(QString symbol) { return symbol.remove(QLatin1Char('_')); }
-
-void set_cell(QTableWidget& t, int row, int column, const QString& text, const QString& words = {},
-              bool stale = false) {
-  QTableWidgetItem* item = t.item(row, column);
-  if (!item) {
-    item = new QTableWidgetItem;
-    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-    t.setItem(row, column, item);
-  }
-  if (item->text() != text) item->setText(text);
-  if (item->toolTip() == words && item->data(Qt::UserRole).toBool() == stale) return;
-  item->setToolTip(words);
-  item->setData(Qt::UserRole, stale);
-  item->setData(Qt::AccessibleDescriptionRole, words);
-  QFont font = t.font();
-  font.setItalic(stale && !words.isEmpty());
-  item->setFont(font);
-  if (words.isEmpty()) item->setData(Qt::BackgroundRole, QVariant());
-  else item->setBackground(stale ? stale_tint(t.palette()) : problem_tint(t.palette()));
-}
 
 }  // namespace
 
@@ -199,7 +180,7 @@ void CheckWindow::show_table() {
   for (const CheckLine& line : table_.lines) {
     if (group != line.row->group) {
       group = line.row->group;
-      set_cell(*view_, r, 0, utf8(group_title(*group)));
+      set_marked_cell(*view_, r, 0, utf8(group_title(*group)));
       QFont bold = view_->font();
       bold.setBold(true);
       view_->item(r, 0)->setFont(bold);
@@ -209,9 +190,9 @@ void CheckWindow::show_table() {
     const std::array<const QString*, 6> cells{&line.name, &line.symbol, &line.value, &line.unit, &line.limit, &line.source};
     for (int c = 0; c < 6; ++c) {
       const QString& text = *cells[static_cast<std::size_t>(c)];
-      if (c == 2) set_cell(*view_, r, c, text, line.words, line.stale);
-      else if (c == 4) set_cell(*view_, r, c, text, line.limit_words, line.limit_stale);
-      else set_cell(*view_, r, c, text);
+      if (c == 2) set_marked_cell(*view_, r, c, text, line.words, line.stale);
+      else if (c == 4) set_marked_cell(*view_, r, c, text, line.limit_words, line.limit_stale);
+      else set_marked_cell(*view_, r, c, text);
     }
     ++r;
   }

@@ -4,36 +4,13 @@
 
 #include <algorithm>
 
+#include "ui/marks/marked_cell.h"
 #include "presentation/cycle/cycle_table.h"
 #include "presentation/marks/mark_style.h"
 #include "ui/cycle/symbol_cell_delegate.h"
 
 namespace vorbento {
 
-namespace {
-
-void set_cell(QTableWidget& t, int row, int column, const QString& text, const CycleCell* mark) {
-  QTableWidgetItem* item = t.item(row, column);
-  if (!item) {
-    item = new QTableWidgetItem;
-    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-    t.setItem(row, column, item);
-  }
-  if (item->text() != text) item->setText(text);
-  const QString words = mark ? mark->words : QString();
-  if (item->toolTip() == words && item->data(Qt::UserRole).toBool() == (mark && mark->stale)) return;
-  item->setToolTip(words);
-  item->setData(Qt::UserRole, mark && mark->stale);
-  // What a screen reader says of the cell: its text, then why it is marked.
-  item->setData(Qt::AccessibleDescriptionRole, words);
-  QFont font = t.font();
-  font.setItalic(mark && mark->stale && !words.isEmpty());
-  item->setFont(font);
-  if (words.isEmpty()) item->setData(Qt::BackgroundRole, QVariant());
-  else item->setBackground(mark->stale ? stale_tint(t.palette()) : problem_tint(t.palette()));
-}
-
-}  // namespace
 
 CycleTableView::CycleTableView(QWidget* parent) : QTableWidget(parent) {
   setObjectName(QStringLiteral("cycle_table"));
@@ -59,10 +36,10 @@ void CycleTableView::show_data(const CycleData& data) {
   if (rowCount() != static_cast<int>(rows.size())) setRowCount(static_cast<int>(rows.size()));
   for (int r = 0; r < rowCount(); ++r) {
     const CycleRow& row = rows[static_cast<std::size_t>(r)];
-    set_cell(*this, r, 0, row.name, nullptr);
+    set_marked_cell(*this, r, 0, row.name);
     for (int c = 0; c < 3; ++c) {
       const CycleCell& cell = row.cells[static_cast<std::size_t>(c)];
-      set_cell(*this, r, c + 1, cell.text, &cell);
+      set_marked_cell(*this, r, c + 1, cell.text, cell.words, cell.stale);
     }
   }
   if (first) {

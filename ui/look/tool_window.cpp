@@ -1,6 +1,8 @@
 #include "ui/look/tool_window.h"
 
+#include <QAction>
 #include <QEvent>
+#include <QMainWindow>
 #include <QMargins>
 #include <QPointer>
 #include <QScreen>
@@ -127,6 +129,55 @@ void place_beside(QWidget& tool, const QWidget& owner) {
   const QRect frame =
       beside(tool.size() + extra, owner.frameGeometry(), owner.screen()->availableGeometry(), least);
   set_frame(tool, frame, margins);
+}
+
+namespace {
+
+class ToolSwitch : public QObject {
+ public:
+  ToolSwitch(QMainWindow& window, QAction& entry, std::function<QWidget*()> make,
+             std::function<void(QWidget&)> retitle)
+      : QObject(&window), entry_(entry), make_(std::move(make)), retitle_(std::move(retitle)) {
+    connect(&entry_, &QAction::toggled, this, [this](bool on) { on ? open() : close(); });
+    connect(&window, &QWidget::windowTitleChanged, this, [this] {
+      if (tool_) retitle_(*tool_);
+    });
+  }
+
+ protected:
+  bool eventFilter(QObject* target, QEvent* event) override {
+    if (event->type() == QEvent::Hide && target == tool_) entry_.setChecked(false);
+    return QObject::eventFilter(target, event);
+  }
+
+ private:
+  void open() {
+    if (!tool_) {
+      tool_ = make_();
+      tool_->installEventFilter(this);
+      tool_->addAction(&entry_);
+    }
+    retitle_(*tool_);
+    tool_->show();
+    tool_->raise();
+    tool_->activateWindow();
+  }
+  void close() {
+    if (tool_) tool_->close();
+  }
+
+  QAction& entry_;
+  std::function<QWidget*()> make_;
+  std::function<void(QWidget&)> retitle_;
+  // Its last Hide comes while it is being destroyed, when it is no tool window of its kind any more.
+  QPointer<QWidget> tool_;
+};
+
+}  // namespace
+
+void switch_tool_window(QMainWindow& window, QAction& entry, std::function<QWidget*()> make,
+                        std::function<void(QWidget&)> retitle) {
+  new ToolSwitch(window, entry, std::move(make), std::move(retitle));
 }
 
 }  // namespace vorbento

@@ -5,8 +5,11 @@
 #include <QRect>
 #include <QSize>
 
+#include <functional>
 #include <limits>
 
+class QAction;
+class QMainWindow;
 class QWidget;
 
 namespace vorbento {
@@ -32,5 +35,13 @@ void place_beside(QWidget& tool, const QWidget& owner);
 // `main` as far as `room` allows; a frame larger than `room` is shrunk to it.
 QRect beside(QSize frame, const QRect& main, const QRect& room,
              int least_width = std::numeric_limits<int>::max());
+
+// Makes the checkable `entry` open and close a tool window of `window`,
+// made by `make` the first time it is asked for: the entry's check mark
+// follows the tool window's visibility, whoever closes it, its shortcut works
+// from the tool window too, and `retitle` is called on every opening and
+// whenever the main window's title changes (the document's name).
+void switch_tool_window(QMainWindow& window, QAction& entry, std::function<QWidget*()> make,
+                        std::function<void(QWidget&)> retitle);
 
 }  // namespace vorbento
