@@ -48,9 +48,3 @@ QString accessible_name(Field f);
 
 }  // namespace vorbento
 
-// TRANSITIONAL (removed before landing): the old accessor names.
-namespace vorbento {
-using FieldPlacement = FieldRecord;
-inline const FieldRecord& placement(Field f) { return field_record(f); }
-inline const FieldRecord& wording(Field f) { return field_record(f); }
-}  // namespace vorbento

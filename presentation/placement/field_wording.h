@@ -1,3 +1,0 @@
-#pragma once
-// TRANSITIONAL (removed before landing)
-#include "presentation/placement/field_record.h"
