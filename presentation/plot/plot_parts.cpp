@@ -142,8 +142,11 @@ void rule(QPainter& p, QPointF a, QPointF b, qreal width, const QColor& colour, 
 }
 
 void draw_limit_line(QPainter& p, PlotText& pen, const LimitLine& l, qreal x0, qreal x1, qreal y) {
+  draw_limit_line(p, pen, l, QPointF(x0, y), QPointF(x1, y));
+}
+
+void draw_limit_line(QPainter& p, PlotText& pen, const LimitLine& l, QPointF a, QPointF b) {
   const qreal w = pen.pt(l.dash == Qt::SolidLine ? 1.0 : 1.2);
-  const QPointF a(x0, y), b(x1, y);
   const QColor& c = l.label.ink;
   if (l.label.mark != PlotMark::none) rule(p, a, b, w, c, {w, pen.mm(1)});
   else if (l.dash == Qt::DashLine) rule(p, a, b, w, c, {pen.mm(2), pen.mm(1.2)});

@@ -105,6 +105,8 @@ struct LimitLine {
 
 // The limit's line from `x0` to `x1` at `y`.
 void draw_limit_line(QPainter& painter, PlotText& pen, const LimitLine& limit, qreal x0, qreal x1, qreal y);
+// The same from `a` to `b`, across or upright (a speed's limit stands upright).
+void draw_limit_line(QPainter& painter, PlotText& pen, const LimitLine& limit, QPointF a, QPointF b);
 
 // Where labels `height` tall, each wanting to stand centred on one of
 // `centres` (ascending), stand without overlapping: pushed apart downwards,
