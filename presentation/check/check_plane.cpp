@@ -190,8 +190,10 @@ void paint_plane(QPainter& p, const QRectF& target, const PlaneData& d, const Cy
     if (!fast || !fast->value) continue;
     const double n = *fast->value, m = *seg.torque.value;
     if (seg.from == seg.to) {
-      p.setPen(Qt::NoPen);
-      p.setBrush(seg.torque.marked() ? QBrush(mark_ground(s, plot_mark(seg.torque))) : QBrush(s.torque));
+      // A marked steady point hollow, as a marked ramp is dotted: told apart without colour.
+      const bool marked = seg.torque.marked();
+      p.setPen(marked ? QPen(s.torque, pen.pt(1)) : QPen(Qt::NoPen));
+      p.setBrush(marked ? QBrush(mark_ground(s, plot_mark(seg.torque))) : QBrush(s.torque));
       p.drawEllipse(at(n, m), pen.pt(2.5), pen.pt(2.5));
       p.setBrush(Qt::NoBrush);
     } else if (seg.torque.marked()) {
