@@ -23,27 +23,19 @@ struct PointLabel {
   qreal x = 0, centre = 0, width = 0;
 };
 
-// Labels whose places overlap across stand one above the other, spread apart
-// as the limits' labels are (small torques put a ramp's, a steady point's and
-// a braking's label at one speed, a hair apart); each keeps its own place across.
-void draw_point_labels(QPainter& p, PlotText& pen, const PlotStyle& s, std::vector<PointLabel> labels, qreal lowest) {
-  std::sort(labels.begin(), labels.end(), [](const PointLabel& a, const PointLabel& b) { return a.x < b.x; });
-  const qreal line = pen.symbol_line();
-  for (std::size_t first = 0; first < labels.size();) {
-    std::size_t end = first + 1;
-    qreal right = labels[first].x + labels[first].width + pen.pt(2);
-    for (; end < labels.size() && labels[end].x < right; ++end)
-      right = std::max(right, labels[end].x + labels[end].width + pen.pt(2));
-    std::vector<PointLabel> column(labels.begin() + static_cast<std::ptrdiff_t>(first),
-                                   labels.begin() + static_cast<std::ptrdiff_t>(end));
-    std::stable_sort(column.begin(), column.end(),
-                     [](const PointLabel& a, const PointLabel& b) { return a.centre < b.centre; });
-    std::vector<qreal> centres;
-    for (const PointLabel& l : column) centres.push_back(l.centre);
-    const std::vector<qreal> tops = spread_labels(centres, line, lowest);
-    for (std::size_t k = 0; k < column.size(); ++k) draw_label(p, pen, s, column[k].label, QPointF(column[k].x, tops[k]));
-    first = end;
+// Labels whose places overlap across stand one above the other (small
+// torques put a ramp's, a steady point's and a braking's label at one speed,
+// a hair apart); each keeps its own place across.
+void draw_point_labels(QPainter& p, PlotText& pen, const PlotStyle& s, const std::vector<PointLabel>& labels,
+                       qreal lowest) {
+  std::vector<qreal> lefts, widths, centres;
+  for (const PointLabel& l : labels) {
+    lefts.push_back(l.x);
+    widths.push_back(l.width);
+    centres.push_back(l.centre);
   }
+  const std::vector<qreal> tops = spread_point_labels(lefts, widths, centres, pen.symbol_line(), lowest, pen.pt(2));
+  for (std::size_t k = 0; k < labels.size(); ++k) draw_label(p, pen, s, labels[k].label, QPointF(labels[k].x, tops[k]));
 }
 
 }  // namespace

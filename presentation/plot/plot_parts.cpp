@@ -168,6 +168,29 @@ std::vector<qreal> spread_labels(const std::vector<qreal>& centres, qreal height
   return tops;
 }
 
+std::vector<qreal> spread_point_labels(const std::vector<qreal>& lefts, const std::vector<qreal>& widths,
+                                       const std::vector<qreal>& centres, qreal height, qreal lowest, qreal gap) {
+  std::vector<std::size_t> order(lefts.size());
+  for (std::size_t k = 0; k < order.size(); ++k) order[k] = k;
+  std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return lefts[a] < lefts[b]; });
+  std::vector<qreal> tops(lefts.size());
+  for (std::size_t first = 0; first < order.size();) {
+    std::size_t end = first + 1;
+    qreal right = lefts[order[first]] + widths[order[first]] + gap;
+    for (; end < order.size() && lefts[order[end]] < right; ++end)
+      right = std::max(right, lefts[order[end]] + widths[order[end]] + gap);
+    std::vector<std::size_t> column(order.begin() + static_cast<std::ptrdiff_t>(first),
+                                    order.begin() + static_cast<std::ptrdiff_t>(end));
+    std::stable_sort(column.begin(), column.end(), [&](std::size_t a, std::size_t b) { return centres[a] < centres[b]; });
+    std::vector<qreal> wanted;
+    for (std::size_t k : column) wanted.push_back(centres[k]);
+    const std::vector<qreal> spread = spread_labels(wanted, height, lowest);
+    for (std::size_t k = 0; k < column.size(); ++k) tops[column[k]] = spread[k];
+    first = end;
+  }
+  return tops;
+}
+
 void draw_limit_labels(QPainter& p, PlotText& pen, const PlotStyle& s, const std::vector<LimitLine>& limits,
                        const std::vector<qreal>& ys, qreal x1, qreal lowest) {
   std::vector<std::size_t> order(limits.size());
