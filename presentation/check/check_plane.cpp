@@ -67,7 +67,9 @@ void paint_plane(QPainter& p, const QRectF& target, const PlaneData& d, const Cy
   p.save();
   p.setClipRect(target, Qt::IntersectClip);
   p.fillRect(target, s.background);
+  p.setRenderHint(QPainter::Antialiasing, false);
   p.setRenderHint(QPainter::TextAntialiasing);
+
   // The notes under the plot: the diagram's, then the check's own marked rows.
   std::vector<QString> notes;
   for (const CycleNote& n : d.cycle.notes) notes.push_back(QString(n.symbol).remove(QLatin1Char('_')) + QStringLiteral(": ") + n.words);
@@ -166,8 +168,9 @@ void paint_plane(QPainter& p, const QRectF& target, const PlaneData& d, const Cy
     draw_label(p, pen, s, l, QPointF(std::max(target.left(), x.at(reach) - w - pen.mm(1)), y.at(m) - label - pen.pt(1)));
   }
 
-  // The segments as the motor runs them: ramps from rest at their torque, steady points.
-  p.setRenderHint(QPainter::Antialiasing);
+  // The segments as the motor runs them: ramps from rest at their torque,
+  // steady points. Smoothing only for the round points and the cross: every
+  // line runs along an axis, and smoothing those costs a keystroke's repaint dearly.
   std::vector<PointLabel> labels;
   const auto add_label = [&](PlotLabel l, QPointF point, bool below) {
     l = fitted(pen, l, target.width() / 2);
@@ -186,7 +189,9 @@ void paint_plane(QPainter& p, const QRectF& target, const PlaneData& d, const Cy
       const bool marked = seg.torque.marked();
       p.setPen(marked ? QPen(s.torque, pen.pt(1)) : QPen(Qt::NoPen));
       p.setBrush(marked ? QBrush(mark_ground(s, plot_mark(seg.torque))) : QBrush(s.torque));
+      p.setRenderHint(QPainter::Antialiasing);
       p.drawEllipse(at(n, m), pen.pt(2.5), pen.pt(2.5));
+      p.setRenderHint(QPainter::Antialiasing, false);
       p.setBrush(Qt::NoBrush);
     } else if (seg.torque.marked()) {
       rule(p, at(0, m), at(n, m), run, s.torque, {run, pen.mm(1)});
@@ -199,6 +204,7 @@ void paint_plane(QPainter& p, const QRectF& target, const PlaneData& d, const Cy
   if (mean && mean->number && d.cycle.average.value) {
     const QPointF c = at(*mean->number, *d.cycle.average.value);
     p.setPen(QPen(s.average, pen.pt(1.5)));
+    p.setRenderHint(QPainter::Antialiasing);
     p.drawLine(c + QPointF(-pen.pt(3), -pen.pt(3)), c + QPointF(pen.pt(3), pen.pt(3)));
     p.drawLine(c + QPointF(-pen.pt(3), pen.pt(3)), c + QPointF(pen.pt(3), -pen.pt(3)));
     add_label(label_of(d.cycle.average, d.cycle.average.text, s.average), c, *d.cycle.average.value < 0);
