@@ -95,7 +95,9 @@ void paint_plane(QPainter& p, const QRectF& target, const PlaneData& d, const Cy
   };
   std::optional<PlotText> sized(std::in_place, p, s.family, s.points);
   const qreal least = rows_of(*sized) + notes_height_of(*sized) + 4 * 2.2 * sized->line();
-  if (least > target.height()) sized.emplace(p, s.family, s.points, std::max(0.3, target.height() / least * 0.97));
+  // In steps of a twentieth: the next keystroke's plane at the same zoom finds its texts shaped.
+  if (least > target.height())
+    sized.emplace(p, s.family, s.points, std::max(0.3, std::floor(target.height() / least * 0.97 * 20) / 20));
   PlotText& pen = *sized;
   const qreal line = pen.line(), label = pen.symbol_line();
   const qreal notes_height = notes_height_of(pen);
