@@ -305,7 +305,8 @@ int main(int argc, char* argv[]) {
   // as a plain Qt program does.
   std::optional<vorbento::FontPreload> fonts;
   const std::string window = argc > 2 ? argv[2] : "";
-  if (mode == "keys" || mode == "cycle" || mode == "check" || window == "vorbento" || window == "painted") fonts.emplace();
+  if (mode == "keys" || mode == "cycle" || mode == "check" || window == "vorbento" || window == "painted")
+    fonts.emplace();
   QApplication app(argc, argv);
   if (fonts) fonts->wait();
   vorbento::apply_application_style();  // the floor window gets the same style
@@ -313,6 +314,8 @@ int main(int argc, char* argv[]) {
   if (mode == "keys") return keys();
   if (mode == "cycle") return beside<vorbento::CycleWindow>("mozgasciklus");
   if (mode == "check") return beside<vorbento::CheckWindow>("ellenorzes");
-  std::fprintf(stderr, "usage: window_probe startup vorbento|floor|empty|fonts|painted | window_probe keys | window_probe cycle | window_probe check\n");
+  std::fprintf(stderr,
+               "usage: window_probe startup vorbento|floor|empty|fonts|painted | window_probe keys | window_probe cycle"
+               " | window_probe check\n");
   return 2;
 }

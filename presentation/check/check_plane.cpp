@@ -131,7 +131,8 @@ void paint_plane(QPainter& p, const QRectF& target, const PlaneData& d, const Cy
   const qreal spacing = 2.2 * line;
   const PlotAxis y = value_axis(torques, bottom, top, spacing);
   qreal ticks_width = 0;
-  for (int k = 0; k < y.ticks.count; ++k) ticks_width = std::max(ticks_width, pen.width(tick_text(y.ticks.at(k), y.ticks.decimals)));
+  for (int k = 0; k < y.ticks.count; ++k)
+    ticks_width = std::max(ticks_width, pen.width(tick_text(y.ticks.at(k), y.ticks.decimals)));
   const qreal x0 = target.left() + ticks_width + pen.mm(2.5);
   const qreal x1 = target.right() - right_margin;
   if (x1 - x0 < pen.mm(10)) {
@@ -162,12 +163,15 @@ void paint_plane(QPainter& p, const QRectF& target, const PlaneData& d, const Cy
   }
   if (d.max_speed) {
     const double m = d.cycle.peak.value ? *d.cycle.peak.value : y.ticks.last();
-    const LimitLine n_max{*d.max_speed, {QStringLiteral("n_max"), QString::fromStdString(format_short(*d.max_speed)), PlotMark::none, s.peak}, Qt::SolidLine};
+    const PlotLabel named{QStringLiteral("n_max"), QString::fromStdString(format_short(*d.max_speed)), PlotMark::none,
+                          s.peak};
+    const LimitLine n_max{*d.max_speed, named, Qt::SolidLine};
     draw_limit_line(p, pen, n_max, at(reach, d.cycle.peak.value ? -m : y.ticks.first), at(reach, m));
     const PlotLabel l = fitted(pen, n_max.label, target.width());
     const qreal w = label_width(pen, l);
     // Left of its top, clear of the limits' labels right of the plot.
-    draw_label(p, pen, s, l, QPointF(std::max(target.left(), x.at(reach) - w - pen.mm(1)), y.at(m) - label - pen.pt(1)));
+    draw_label(p, pen, s, l,
+               QPointF(std::max(target.left(), x.at(reach) - w - pen.mm(1)), y.at(m) - label - pen.pt(1)));
   }
 
   // The segments as the motor runs them: ramps from rest at their torque,

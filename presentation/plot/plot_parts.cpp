@@ -181,7 +181,8 @@ std::vector<qreal> spread_point_labels(const std::vector<qreal>& lefts, const st
       right = std::max(right, lefts[order[end]] + widths[order[end]] + gap);
     std::vector<std::size_t> column(order.begin() + static_cast<std::ptrdiff_t>(first),
                                     order.begin() + static_cast<std::ptrdiff_t>(end));
-    std::stable_sort(column.begin(), column.end(), [&](std::size_t a, std::size_t b) { return centres[a] < centres[b]; });
+    std::stable_sort(column.begin(), column.end(),
+                     [&](std::size_t a, std::size_t b) { return centres[a] < centres[b]; });
     std::vector<qreal> wanted;
     for (std::size_t k : column) wanted.push_back(centres[k]);
     const std::vector<qreal> spread = spread_labels(wanted, height, lowest);
