@@ -94,7 +94,7 @@ void paint_plane(QPainter& p, const QRectF& target, const PlaneData& d, const Cy
     return pen.mm(1.5) + pen.line() + pen.symbol_line() + pen.mm(4.5) + 2 * pen.line();
   };
   std::optional<PlotText> sized(std::in_place, p, s.family, s.points);
-  const qreal least = rows_of(*sized) + notes_height_of(*sized) + 4 * 2.2 * sized->line();
+  const qreal least = rows_of(*sized) + notes_height_of(*sized) + 2 * 2.2 * sized->line();
   // In steps of a twentieth: the next keystroke's plane at the same zoom finds its texts shaped.
   if (least > target.height())
     sized.emplace(p, s.family, s.points, std::max(0.3, std::floor(target.height() / least * 0.97 * 20) / 20));
