@@ -1,7 +1,8 @@
 // The cost of the report: painting every page of a design with marks and
 // stale results into a PDF file, as Exportálás PDF-be… and `--pdf` do, and
 // the painting alone on a PDF writer that keeps the pages in memory; and the
-// motion-cycle diagram alone, painted as its window paints it, data included.
+// motion-cycle diagram alone, painted as its window paints it, data included;
+// the check's speed–torque plane likewise.
 #include <benchmark/benchmark.h>
 
 #include <QBuffer>
@@ -15,6 +16,7 @@
 #include <string>
 
 #include "calc/handlers.h"
+#include "presentation/check/check_plane.h"
 #include "presentation/cycle/cycle_painter.h"
 #include "report/report.h"
 
@@ -77,6 +79,27 @@ void BM_CyclePainting(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_CyclePainting)->Unit(benchmark::kMicrosecond);
+
+// The same for the check window's speed–torque plane, at its window's size.
+void BM_PlanePainting(benchmark::State& state) {
+  Calculator calc;
+  mark_design(calc);
+  QImage image(700, 200, QImage::Format_ARGB32_Premultiplied);
+  image.setDotsPerMeterX(qRound(96 / 0.0254));
+  image.setDotsPerMeterY(qRound(96 / 0.0254));
+  const CycleStyle style = printed_cycle_style();
+  const CheckTexts checks = initial_check_texts();
+  int k = 0;
+  for (auto _ : state) {
+    state.PauseTiming();
+    calc.edit(Field::m, std::to_string(30 + (k++ % 50)));
+    state.ResumeTiming();
+    const PlaneData data = plane_data(calc, checks);
+    QPainter p(&image);
+    paint_plane(p, QRectF(image.rect()), data, style);
+  }
+}
+BENCHMARK(BM_PlanePainting)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace vorbento

@@ -10,7 +10,8 @@ after loading the font database (what the first text of any window costs),
 and with a window whose input page is drawn by one widget (the least that
 page's first frame can cost, with no widget behind its pixels).
 Then the typing session twice: keystroke to the repaint of the edited field,
-and with the motion-cycle diagram's window open, keystroke to its repaint.
+with the motion-cycle diagram's window open, keystroke to its repaint, and
+the same with the motor and screw check's window open (Ctrl+E).
 Starts follow one another at once, unless PAUSE seconds are given: a start
 right after another shares the machine with the last one's exit, which slows
 the small empty window most; a pause lets every start begin on a quiet machine.
@@ -56,6 +57,8 @@ def main():
     print("keystroke to repaint of the edited field:", keys)
     cycle = subprocess.run([probe, "cycle"], capture_output=True, text=True, check=True).stdout.strip()
     print("keystroke to repaint of the motion-cycle diagram (its window open):", cycle)
+    check = subprocess.run([probe, "check"], capture_output=True, text=True, check=True).stdout.strip()
+    print("keystroke to repaint of the motor and screw check (its window open):", check)
 
 
 if __name__ == "__main__":

@@ -13,6 +13,8 @@
 //   window_probe keys               keystroke to repaint over a typing session
 //   window_probe cycle              the same session with the motion-cycle
 //                                   diagram open: keystroke to its repaint
+//   window_probe check              the same with the motor and screw check
+//                                   open: keystroke to its plane's repaint
 //
 // "startup" prints "first_paint_ns=<CLOCK_REALTIME> rss_kib=<VmRSS> hwm_kib=<VmHWM>"
 // once the first frame of the window has been painted and flushed, then quits;
@@ -40,6 +42,8 @@
 #include <vector>
 
 #include "bench/typing_session.h"
+#include "ui/check/check_plot.h"
+#include "ui/check/check_window.h"
 #include "ui/cycle/cycle_plot.h"
 #include "ui/cycle/cycle_window.h"
 #include "ui/look/app_style.h"
@@ -243,20 +247,21 @@ int keys() {
   return 0;
 }
 
-// The typing session of keys() with the diagram's window open beside the
-// main window: each key that changes the diagram timed from its press to the
-// end of the diagram's repaint (the paint event is handled inside the
-// processEvents call that sees it).
-int cycle() {
+// The typing session of keys() with a window of its own open beside the
+// main window (from the View menu's entry `entry`): each key that changes
+// what it shows timed from its press to the end of its plot's repaint (the
+// paint event is handled inside the processEvents call that sees it).
+template <class Window>
+int beside(const char* entry_name) {
   vorbento::MainWindow window;
   window.open();
   if (!QTest::qWaitForWindowExposed(&window)) return 1;
-  auto* entry = window.findChild<QAction*>(QStringLiteral("mozgasciklus"));
+  auto* entry = window.findChild<QAction*>(QString::fromLatin1(entry_name));
   if (!entry) return 1;
   entry->trigger();
-  auto* diagram = window.findChild<vorbento::CycleWindow*>();
-  if (!diagram || !QTest::qWaitForWindowExposed(diagram)) return 1;
-  QWidget* plot = diagram->plot();
+  auto* beside = window.findChild<Window*>();
+  if (!beside || !QTest::qWaitForWindowExposed(beside)) return 1;
+  QWidget* plot = beside->plot();
   PaintCounter counter;
   plot->installEventFilter(&counter);
   std::vector<double> ms;
@@ -270,12 +275,12 @@ int cycle() {
     for (QChar c : full) strokes.emplace_back(c);
     for (const QString& text : strokes) {
       const int before = counter.paints;
-      const int refreshes = diagram->refreshes();
+      const int refreshes = beside->refreshes();
       const auto t0 = std::chrono::steady_clock::now();
       if (text.isEmpty()) QTest::keyClick(edit, Qt::Key_Backspace);
       else QTest::keyClicks(edit, text);
-      // A key that changes nothing the diagram draws repaints nothing.
-      if (diagram->refreshes() == refreshes) {
+      // A key that changes nothing the window draws repaints nothing.
+      if (beside->refreshes() == refreshes) {
         ++unchanged;
         QCoreApplication::processEvents();
         continue;
@@ -300,13 +305,17 @@ int main(int argc, char* argv[]) {
   // as a plain Qt program does.
   std::optional<vorbento::FontPreload> fonts;
   const std::string window = argc > 2 ? argv[2] : "";
-  if (mode == "keys" || mode == "cycle" || window == "vorbento" || window == "painted") fonts.emplace();
+  if (mode == "keys" || mode == "cycle" || mode == "check" || window == "vorbento" || window == "painted")
+    fonts.emplace();
   QApplication app(argc, argv);
   if (fonts) fonts->wait();
   vorbento::apply_application_style();  // the floor window gets the same style
   if (mode == "startup" && !window.empty()) return startup(window);
   if (mode == "keys") return keys();
-  if (mode == "cycle") return cycle();
-  std::fprintf(stderr, "usage: window_probe startup vorbento|floor|empty|fonts|painted | window_probe keys | window_probe cycle\n");
+  if (mode == "cycle") return beside<vorbento::CycleWindow>("mozgasciklus");
+  if (mode == "check") return beside<vorbento::CheckWindow>("ellenorzes");
+  std::fprintf(stderr,
+               "usage: window_probe startup vorbento|floor|empty|fonts|painted | window_probe keys | window_probe cycle"
+               " | window_probe check\n");
   return 2;
 }

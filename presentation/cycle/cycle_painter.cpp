@@ -15,11 +15,24 @@
 
 namespace vorbento {
 
-namespace {
-
 PlotLabel label_of(const CycleQuantity& q, const QString& value, const QColor& ink) {
   return {q.symbol, value, plot_mark(q), ink};
 }
+
+std::vector<LimitLine> motor_limits(const CycleData& d, const CycleStyle& s) {
+  std::vector<LimitLine> limits;
+  if (d.peak.value) {
+    limits.push_back({*d.peak.value, label_of(d.peak, d.peak.text, s.peak), Qt::SolidLine});
+    // The motor brakes as hard as it accelerates: −M_mmax bounds the braking levels.
+    CycleQuantity negated = d.peak;
+    negated.symbol.prepend(QChar(0x2212));
+    limits.push_back({-*d.peak.value, label_of(negated, negated.signed_text(), s.peak), Qt::SolidLine});
+  }
+  if (d.rated.value) limits.push_back({*d.rated.value, label_of(d.rated, d.rated.text, s.rated), Qt::DashLine});
+  return limits;
+}
+
+namespace {
 
 // The width of a pair drawn by draw_pair: its symbol's or its cut text's.
 qreal pair_width(const PlotText& pen, const CycleQuantity& q, const QString& whole, qreal room) {
@@ -167,15 +180,7 @@ void paint_cycle(QPainter& p, const QRectF& target, const CycleData& d, const Cy
   const qreal notes_height = notes_height_of(pen, target.width(), d, &note_heights);
 
   // Lines across the torque plot, with their labels in the right margin.
-  std::vector<LimitLine> ratings;
-  if (d.peak.value) {
-    ratings.push_back({*d.peak.value, label_of(d.peak, d.peak.text, s.peak), Qt::SolidLine});
-    // The motor brakes as hard as it accelerates: −M_mmax bounds the braking levels.
-    CycleQuantity negated = d.peak;
-    negated.symbol.prepend(QChar(0x2212));
-    ratings.push_back({-*d.peak.value, label_of(negated, negated.signed_text(), s.peak), Qt::SolidLine});
-  }
-  if (d.rated.value) ratings.push_back({*d.rated.value, label_of(d.rated, d.rated.text, s.rated), Qt::DashLine});
+  std::vector<LimitLine> ratings = motor_limits(d, s);
   if (d.average.value)
     ratings.push_back({*d.average.value, label_of(d.average, d.average.text, s.average), Qt::DashDotLine});
   qreal right_margin = pen.mm(2);

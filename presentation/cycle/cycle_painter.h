@@ -9,6 +9,8 @@
 #include <QPalette>
 #include <QRectF>
 
+#include <vector>
+
 #include "presentation/cycle/cycle_data.h"
 #include "presentation/plot/plot_parts.h"
 
@@ -29,6 +31,10 @@ CycleStyle printed_cycle_style();
 
 // How a quantity's mark shows on the plot.
 PlotMark plot_mark(const CycleQuantity& quantity);
+// "symbol = value" in `ink`, marked as the quantity is.
+PlotLabel label_of(const CycleQuantity& quantity, const QString& value, const QColor& ink);
+// The motor's limits across a torque plot: M_mmax, −M_mmax (solid) and M_m (dashed).
+std::vector<LimitLine> motor_limits(const CycleData& data, const CycleStyle& style);
 
 // Paints the diagram into `target` (the painter's own coordinates) and
 // nowhere else. Lengths are in points and millimetres, converted with the

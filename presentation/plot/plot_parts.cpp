@@ -152,8 +152,11 @@ void rule(QPainter& p, QPointF a, QPointF b, qreal width, const QColor& colour, 
 }
 
 void draw_limit_line(QPainter& p, PlotText& pen, const LimitLine& l, qreal x0, qreal x1, qreal y) {
+  draw_limit_line(p, pen, l, QPointF(x0, y), QPointF(x1, y));
+}
+
+void draw_limit_line(QPainter& p, PlotText& pen, const LimitLine& l, QPointF a, QPointF b) {
   const qreal w = pen.pt(l.dash == Qt::SolidLine ? 1.0 : 1.2);
-  const QPointF a(x0, y), b(x1, y);
   const QColor& c = l.label.ink;
   if (l.label.mark != PlotMark::none) rule(p, a, b, w, c, {w, pen.mm(1)});
   else if (l.dash == Qt::DashLine) rule(p, a, b, w, c, {pen.mm(2), pen.mm(1.2)});
@@ -171,6 +174,30 @@ std::vector<qreal> spread_labels(const std::vector<qreal>& centres, qreal height
   for (std::size_t k = n; k-- > 0;) {  // back above `lowest` from below
     tops[k] = std::min(tops[k], lowest - height * static_cast<qreal>(n - k));
     if (k + 1 < n) tops[k] = std::min(tops[k], tops[k + 1] - height);
+  }
+  return tops;
+}
+
+std::vector<qreal> spread_point_labels(const std::vector<qreal>& lefts, const std::vector<qreal>& widths,
+                                       const std::vector<qreal>& centres, qreal height, qreal lowest, qreal gap) {
+  std::vector<std::size_t> order(lefts.size());
+  for (std::size_t k = 0; k < order.size(); ++k) order[k] = k;
+  std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return lefts[a] < lefts[b]; });
+  std::vector<qreal> tops(lefts.size());
+  for (std::size_t first = 0; first < order.size();) {
+    std::size_t end = first + 1;
+    qreal right = lefts[order[first]] + widths[order[first]] + gap;
+    for (; end < order.size() && lefts[order[end]] < right; ++end)
+      right = std::max(right, lefts[order[end]] + widths[order[end]] + gap);
+    std::vector<std::size_t> column(order.begin() + static_cast<std::ptrdiff_t>(first),
+                                    order.begin() + static_cast<std::ptrdiff_t>(end));
+    std::stable_sort(column.begin(), column.end(),
+                     [&](std::size_t a, std::size_t b) { return centres[a] < centres[b]; });
+    std::vector<qreal> wanted;
+    for (std::size_t k : column) wanted.push_back(centres[k]);
+    const std::vector<qreal> spread = spread_labels(wanted, height, lowest);
+    for (std::size_t k = 0; k < column.size(); ++k) tops[column[k]] = spread[k];
+    first = end;
   }
   return tops;
 }

@@ -113,11 +113,20 @@ struct LimitLine {
 
 // The limit's line from `x0` to `x1` at `y`.
 void draw_limit_line(QPainter& painter, PlotText& pen, const LimitLine& limit, qreal x0, qreal x1, qreal y);
+// The same from `a` to `b`, across or upright (a speed's limit stands upright).
+void draw_limit_line(QPainter& painter, PlotText& pen, const LimitLine& limit, QPointF a, QPointF b);
 
 // Where labels `height` tall, each wanting to stand centred on one of
 // `centres` (ascending), stand without overlapping: pushed apart downwards,
 // then back up so that none passes `lowest`. Returns the labels' tops.
 std::vector<qreal> spread_labels(const std::vector<qreal>& centres, qreal height, qreal lowest);
+
+// Where labels beside points stand: those whose spans across (from `lefts`
+// over `widths`, plus `gap`) overlap form a column, spread apart upright as
+// spread_labels does; the others keep their places. Returns the labels' tops,
+// in the order given.
+std::vector<qreal> spread_point_labels(const std::vector<qreal>& lefts, const std::vector<qreal>& widths,
+                                       const std::vector<qreal>& centres, qreal height, qreal lowest, qreal gap);
 
 // The limits' labels right of `x1`, spread apart and above `lowest`, each
 // joined to its line by a short stroke where it had to move.

@@ -2,6 +2,7 @@
 // inside the plot; worked out before anything is painted.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -58,4 +59,22 @@ TEST(ClearOfLine, StepsToTheNearerSideWithRoomOrStays) {
   // No room either side, or the line already a gap away.
   EXPECT_DOUBLE_EQ(clear_of_line(100, 60, 130, 4, 80, 180), 100);
   EXPECT_DOUBLE_EQ(clear_of_line(100, 60, 165, 4, 0, 300), 100);
+}
+
+TEST(SpreadPointLabels, LabelsAtOneSpeedStackAndThoseApartStayPut) {
+  const qreal h = 12, w = 80;
+  // Three labels at one speed a hair apart (a ramp's, a steady point's, a
+  // braking's at small torques), one overlapping them across by a little, one far right.
+  const std::vector<qreal> lefts{100, 100, 100, 170, 400}, widths{w, w, w, w, w};
+  const std::vector<qreal> centres{201, 200, 202, 199, 200};
+  const std::vector<qreal> tops = spread_point_labels(lefts, widths, centres, h, 500, 2);
+  ASSERT_EQ(tops.size(), centres.size());
+  std::vector<qreal> column{tops[0], tops[1], tops[2], tops[3]};
+  std::sort(column.begin(), column.end());
+  expect_apart_and_above(column, h, 500);
+  EXPECT_DOUBLE_EQ(tops[4], 200 - h / 2);
+  // Their upright order follows their points'.
+  EXPECT_LT(tops[3], tops[1]);
+  EXPECT_LT(tops[1], tops[0]);
+  EXPECT_LT(tops[0], tops[2]);
 }

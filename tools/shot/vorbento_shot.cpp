@@ -1,7 +1,8 @@
 // Renders the window once per page into PNG files, without a display:
 //   vorbento-shot [directory] [scale] [dark|light] [FIELD=TEXT...]
 // writes directory/screenshot-input.png, -output.png, -formulas.png and
-// -cycle.png (the motion-cycle diagram's window), the README's pictures
+// -cycle.png (the motion-cycle diagram's window), -check.png (the motor and
+// screw check's window), the README's pictures
 // (`vorbento-shot docs` renews them) and a way to check the look by eye. A
 // scale of 2 renders as a high-DPI screen would; "dark" under a dark desktop
 // palette; each FIELD=TEXT is typed into that input first ("m=abc", "tc=2").
@@ -68,5 +69,17 @@ int main(int argc, char* argv[]) {
     return EXIT_FAILURE;
   }
   std::printf("%s\n", qPrintable(path));
+  // The motor and screw check's window, from its menu entry too.
+  auto* check_entry = window.findChild<QAction*>(QStringLiteral("ellenorzes"));
+  if (!check_entry) return EXIT_FAILURE;
+  check_entry->trigger();
+  QApplication::processEvents();
+  auto* check = window.findChild<QWidget*>(QStringLiteral("check_window"));
+  const QString check_path = dir.filePath(QStringLiteral("screenshot-check.png"));
+  if (!check || !check->grab().save(check_path)) {
+    std::fprintf(stderr, "vorbento-shot: cannot write %s\n", qPrintable(check_path));
+    return EXIT_FAILURE;
+  }
+  std::printf("%s\n", qPrintable(check_path));
   return EXIT_SUCCESS;
 }

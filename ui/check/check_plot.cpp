@@ -1,5 +1,6 @@
 #include "ui/check/check_plot.h"
 
+#include <QEvent>
 #include <QPainter>
 
 namespace vorbento {
@@ -20,7 +21,15 @@ void CheckPlot::set_data(PlaneData data) {
 void CheckPlot::paintEvent(QPaintEvent*) {
   if (!has_data_) return;
   QPainter p(this);
-  paint_plane(p, QRectF(rect()), data_, cycle_style(palette()));
+  // Not at every keystroke: asking for the typeface's family goes to fontconfig.
+  if (!style_) style_ = cycle_style(palette());
+  paint_plane(p, QRectF(rect()), data_, *style_);
+}
+
+void CheckPlot::changeEvent(QEvent* event) {
+  // A new desktop palette (light to dark) gives new colours.
+  if (event->type() == QEvent::PaletteChange || event->type() == QEvent::StyleChange) style_.reset();
+  QWidget::changeEvent(event);
 }
 
 }  // namespace vorbento

@@ -4,6 +4,8 @@
 
 #include <QWidget>
 
+#include <optional>
+
 #include "presentation/check/check_plane.h"
 
 namespace vorbento {
@@ -17,10 +19,12 @@ class CheckPlot : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
   PlaneData data_;
   bool has_data_ = false;
+  std::optional<CycleStyle> style_;  // the palette's colours, worked out at the first paint
 };
 
 }  // namespace vorbento

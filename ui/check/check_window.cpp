@@ -167,6 +167,7 @@ void CheckWindow::refresh() {
   behind_ = false;
   PlaneData plane = plane_data(store_, state_.texts());
   if (plot_->has_data() && same_picture(plane, plot_->data())) return;
+  ++refreshes_;
   table_ = plane.check;
   show_table();
   plot_->set_data(std::move(plane));

@@ -36,6 +36,8 @@ class CheckWindow : public QWidget, private FieldObserver {
   QLineEdit* input(CheckInput c) const { return edits_[index(c)]; }
   QComboBox* bearing() const { return bearing_; }
   CheckPlot* plot() const { return plot_; }
+  // How often the table and the plane were redrawn for a change (for the window probe).
+  int refreshes() const { return refreshes_; }
 
  protected:
   bool eventFilter(QObject* target, QEvent* event) override;
@@ -57,6 +59,7 @@ class CheckWindow : public QWidget, private FieldObserver {
   CheckPlot* plot_ = nullptr;
   QPalette normal_;
   bool behind_ = false;
+  int refreshes_ = 0;
 };
 
 }  // namespace vorbento
