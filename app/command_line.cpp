@@ -18,9 +18,8 @@ namespace {
 // nobody knows is refused before a display is looked for.
 void accept_qt_options(QCommandLineParser& parser) {
   for (const char* name :
-       {"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
-        "qwindowicon", "qwindowtitle", "session", "display", "geometry", "style", "stylesheet",
-        "qmljsdebugger", "dialogs", "fontengine"}) {
+       {"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry", "qwindowicon", "qwindowtitle",
+        "session", "display", "geometry", "style", "stylesheet", "qmljsdebugger", "dialogs", "fontengine"}) {
     QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
     option.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOption(option);
@@ -36,37 +35,30 @@ void accept_qt_options(QCommandLineParser& parser) {
 void describe(QCommandLineParser& parser) {
   // Qt's options are written with one dash ("-platform"); ours have both forms.
   parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-  parser.setApplicationDescription(
-      QStringLiteral("Egy szerszámgép-előtolótengely hajtásának méretezése."));
+  parser.setApplicationDescription(QStringLiteral("Egy szerszámgép-előtolótengely hajtásának méretezése."));
   // Qt's own help option is worded in English even under its Hungarian translation.
-  parser.addOption({{QStringLiteral("h"), QStringLiteral("help"), QStringLiteral("?")},
-                    QStringLiteral("Kiírja ezt a súgót.")});
+  parser.addOption(
+      {{QStringLiteral("h"), QStringLiteral("help"), QStringLiteral("?")}, QStringLiteral("Kiírja ezt a súgót.")});
   parser.addVersionOption();
-  parser.addOption(
-      {QStringLiteral("pdf"),
-       QStringLiteral(
-           "A FÁJL (vagy egy új terv) jelentését a KIMENET.pdf fájlba írja, ablak nélkül. "
-           "Több FÁJL esetén egyetlen PDF: elöl a tengelyek összesítése egymás mellett, "
-           "utána minden terv jelentése."),
-       QStringLiteral("KIMENET.pdf")});
-  parser.addOption(
-      {QStringLiteral("results"),
-       QStringLiteral("Minden FÁJL (vagy egy új terv) minden mezőjét tabulátorral tagolt UTF-8 "
-                      "szövegként a szabványos kimenetre írja, ablak és kijelző nélkül; minden terv 54 "
-                      "mezője után a motor és orsó ellenőrzésének bemenő adatait és értékeit is.")});
-  parser.addOption(
-      {QStringLiteral("set"),
-       QStringLiteral("Minden FÁJL megnyitása után a SZÖVEG-et beírja a MEZŐ bemenő adatba, ahogy "
-                      "a felhasználó gépelné, és mindent újraszámol. Többször is megadható, a "
-                      "--results és a --pdf mellett."),
-       QStringLiteral("MEZŐ=SZÖVEG")});
-  parser.addOption(
-      {QStringLiteral("json"),
-       QStringLiteral("A --results mellett: táblázat helyett egyetlen JSON-dokumentum, FÁJLONKÉNT "
-                      "egy objektum a mezők kulcsával, jelével, szövegével, számával, "
-                      "mértékegységével, leírásával és jelölésével.")});
-  parser.addPositionalArgument(QStringLiteral("FÁJL"),
-                               QStringLiteral("a megnyitandó terv (.vorbento)"),
+  parser.addOption({QStringLiteral("pdf"),
+                    QStringLiteral("A FÁJL (vagy egy új terv) jelentését a KIMENET.pdf fájlba írja, ablak nélkül. "
+                                   "Több FÁJL esetén egyetlen PDF: elöl a tengelyek összesítése egymás mellett, "
+                                   "utána minden terv jelentése."),
+                    QStringLiteral("KIMENET.pdf")});
+  parser.addOption({QStringLiteral("results"),
+                    QStringLiteral("Minden FÁJL (vagy egy új terv) minden mezőjét tabulátorral tagolt UTF-8 "
+                                   "szövegként a szabványos kimenetre írja, ablak és kijelző nélkül; minden terv 54 "
+                                   "mezője után a motor és orsó ellenőrzésének bemenő adatait és értékeit is.")});
+  parser.addOption({QStringLiteral("set"),
+                    QStringLiteral("Minden FÁJL megnyitása után a SZÖVEG-et beírja a MEZŐ bemenő adatba, ahogy "
+                                   "a felhasználó gépelné, és mindent újraszámol. Többször is megadható, a "
+                                   "--results és a --pdf mellett."),
+                    QStringLiteral("MEZŐ=SZÖVEG")});
+  parser.addOption({QStringLiteral("json"),
+                    QStringLiteral("A --results mellett: táblázat helyett egyetlen JSON-dokumentum, FÁJLONKÉNT "
+                                   "egy objektum a mezők kulcsával, jelével, szövegével, számával, "
+                                   "mértékegységével, leírásával és jelölésével.")});
+  parser.addPositionalArgument(QStringLiteral("FÁJL"), QStringLiteral("a megnyitandó terv (.vorbento)"),
                                QStringLiteral("[FÁJL...]"));
   accept_qt_options(parser);
 }
@@ -88,8 +80,7 @@ FieldEdit field_edit(const QString& value) {
       field_by_name(std::string_view(name.constData(), static_cast<std::size_t>(name.size())));
   if (!field) refuse(QStringLiteral("a --set ismeretlen mezőt ad meg: „%1”").arg(value.left(eq)));
   if (!is_input(*field))
-    refuse(QStringLiteral("a --set „%1” mezője számított eredmény, nem írható be")
-               .arg(value.left(eq)));
+    refuse(QStringLiteral("a --set „%1” mezője számított eredmény, nem írható be").arg(value.left(eq)));
   return {*field, value.mid(eq + 1).toStdString()};
 }
 
@@ -123,10 +114,8 @@ CommandLine read_command_line(int argc, char* argv[]) {
   const bool results = parser.isSet(QStringLiteral("results"));
   if (pdf && results) refuse(QStringLiteral("a --pdf és a --results nem adható meg együtt"));
   command.json = parser.isSet(QStringLiteral("json"));
-  if (command.json && !results)
-    refuse(QStringLiteral("a --json csak a --results mellett adható meg"));
-  for (const QString& value : parser.values(QStringLiteral("set")))
-    command.edits.push_back(field_edit(value));
+  if (command.json && !results) refuse(QStringLiteral("a --json csak a --results mellett adható meg"));
+  for (const QString& value : parser.values(QStringLiteral("set"))) command.edits.push_back(field_edit(value));
   if (!command.edits.empty() && !pdf && !results)
     refuse(QStringLiteral("a --set csak a --results vagy a --pdf mellett adható meg"));
   if (pdf) {

@@ -7,9 +7,7 @@
 
 namespace vorbento {
 
-void say(const QString& message) {
-  std::fprintf(stderr, "vorbento: %s\n", message.toLocal8Bit().constData());
-}
+void say(const QString& message) { std::fprintf(stderr, "vorbento: %s\n", message.toLocal8Bit().constData()); }
 
 bool open_design(const QString& file, Calculator& calculator, CheckTexts& checks) {
   const DocumentRead read = read_design(file);

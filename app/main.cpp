@@ -6,12 +6,12 @@
 #include <QApplication>
 
 #include "app/command_line.h"
-#include "core/version.h"
+#include "app/font_preload.h"
 #include "app/pdf_command.h"
 #include "app/results_command.h"
+#include "core/version.h"
 #include "ui/document/document_controller.h"
 #include "ui/look/app_style.h"
-#include "app/font_preload.h"
 #include "ui/window/main_window.h"
 
 int main(int argc, char* argv[]) {
@@ -20,9 +20,12 @@ int main(int argc, char* argv[]) {
   // Before any application object that could look for a display.
   const vorbento::CommandLine command = vorbento::read_command_line(argc, argv);
   switch (command.mode) {
-    case vorbento::CommandLine::Mode::results: return vorbento::run_results_command(command);
-    case vorbento::CommandLine::Mode::pdf: return vorbento::run_pdf_command(argc, argv, command);
-    case vorbento::CommandLine::Mode::window: break;
+    case vorbento::CommandLine::Mode::results:
+      return vorbento::run_results_command(command);
+    case vorbento::CommandLine::Mode::pdf:
+      return vorbento::run_pdf_command(argc, argv, command);
+    case vorbento::CommandLine::Mode::window:
+      break;
   }
 
   vorbento::FontPreload fonts;

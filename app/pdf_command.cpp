@@ -28,8 +28,7 @@ bool same_file(const QString& a, const QString& b) {
 QString out_refusal(const CommandLine& command) {
   for (const QString& file : command.files)
     if (same_file(command.pdf, file))
-      return QStringLiteral("„%1” a megnyitandó tervek között is szerepel: a PDF nem írhat rá.")
-          .arg(file);
+      return QStringLiteral("„%1” a megnyitandó tervek között is szerepel: a PDF nem írhat rá.").arg(file);
   return pdf_overwrite_refusal(command.pdf);
 }
 
@@ -74,13 +73,12 @@ int run_pdf_command(int argc, char* argv[], const CommandLine& command) {
     const FieldStore& store = calculators.empty() ? start : *calculators.front();
     const CheckTexts start_checks = initial_check_texts();
     const CheckTexts& shown = calculators.empty() ? start_checks : checks.front();
-    message = write_report_pdf(command.pdf, store,
-                               {.document_name = document_name(command.files.value(0)), .printed = now, .checks = &shown});
+    message = write_report_pdf(
+        command.pdf, store, {.document_name = document_name(command.files.value(0)), .printed = now, .checks = &shown});
   } else {
     std::vector<ReportedDesign> designs;
     for (std::size_t k = 0; k < calculators.size(); ++k)
-      designs.push_back(
-          {document_name(command.files[static_cast<qsizetype>(k)]), calculators[k].get(), &checks[k]});
+      designs.push_back({document_name(command.files[static_cast<qsizetype>(k)]), calculators[k].get(), &checks[k]});
     message = write_reports_pdf(command.pdf, designs, now);
   }
   if (!message.isEmpty()) {

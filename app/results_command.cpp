@@ -11,10 +11,10 @@
 #include "app/design_opening.h"
 #include "core/mark_word.h"
 #include "core/number_text.h"
-#include "presentation/files/design_file.h"
-#include "presentation/table/field_rows.h"
 #include "presentation/check/check_table.h"
+#include "presentation/files/design_file.h"
 #include "presentation/marks/mark_style.h"
+#include "presentation/table/field_rows.h"
 
 namespace vorbento {
 
@@ -45,10 +45,7 @@ void append_design(QByteArray& out, const QString& file, const FieldStore& store
 
 QByteArray table_header() {
   return QStringLiteral("Fájl\tMező\t").toUtf8() +
-         QStringList(field_row_titles().begin(), field_row_titles().end())
-             .join(QLatin1Char('\t'))
-             .toUtf8() +
-         '\n';
+         QStringList(field_row_titles().begin(), field_row_titles().end()).join(QLatin1Char('\t')).toUtf8() + '\n';
 }
 
 // One line of the table: the file, the key, then the cells; the mark's words
@@ -110,15 +107,14 @@ nlohmann::ordered_json design_json(const QString& file, const FieldStore& store,
     const std::string text = utf8(row.value);
     const Parsed<double> number = parse_double(text);
     const std::optional<std::string_view> mark = mark_word(store, row.field);
-    fields.push_back(
-        {{"key", std::string(name(row.field))},
-         {"symbol", utf8(row.symbol)},
-         {"text", text},
-         {"number", number ? nlohmann::ordered_json(number.value) : nlohmann::ordered_json()},
-         {"unit", utf8(row.unit)},
-         {"description", utf8(row.description)},
-         {"mark", mark ? nlohmann::ordered_json(std::string(*mark)) : nlohmann::ordered_json()},
-         {"mark_words", text_or_null(row.mark)}});
+    fields.push_back({{"key", std::string(name(row.field))},
+                      {"symbol", utf8(row.symbol)},
+                      {"text", text},
+                      {"number", number ? nlohmann::ordered_json(number.value) : nlohmann::ordered_json()},
+                      {"unit", utf8(row.unit)},
+                      {"description", utf8(row.description)},
+                      {"mark", mark ? nlohmann::ordered_json(std::string(*mark)) : nlohmann::ordered_json()},
+                      {"mark_words", text_or_null(row.mark)}});
   }
   for (const CheckResultRow& r : check_result_rows(store, checks)) {
     fields.push_back({{"key", std::string(r.key)},
@@ -162,8 +158,8 @@ int run_results_command(const CommandLine& command) {
   // Texts are UTF-8 already (a design's are checked when it is read); nothing is replaced in
   // practice.
   if (command.json)
-    out = QByteArray::fromStdString(
-        designs.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + '\n');
+    out =
+        QByteArray::fromStdString(designs.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + '\n');
   if (std::fwrite(out.constData(), 1, static_cast<std::size_t>(out.size()), stdout) !=
           static_cast<std::size_t>(out.size()) ||
       std::fflush(stdout) != 0) {

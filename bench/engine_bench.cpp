@@ -23,9 +23,8 @@ void BM_TypingSession(benchmark::State& state) {
   }
   const double keystrokes = static_cast<double>(keys.size()) * static_cast<double>(state.iterations());
   state.counters["keystrokes"] = static_cast<double>(keys.size());
-  state.counters["per_keystroke"] =
-      benchmark::Counter(static_cast<double>(keys.size()), benchmark::Counter::kIsIterationInvariantRate |
-                                                              benchmark::Counter::kInvert);
+  state.counters["per_keystroke"] = benchmark::Counter(
+      static_cast<double>(keys.size()), benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
   state.counters["handler_runs_per_key"] = static_cast<double>(calc.handler_runs() - runs_before) / keystrokes;
 }
 BENCHMARK(BM_TypingSession)->Unit(benchmark::kMicrosecond);

@@ -41,15 +41,15 @@
 #include <string>
 #include <vector>
 
+#include "app/font_preload.h"
 #include "bench/typing_session.h"
+#include "presentation/look/fonts.h"
+#include "presentation/placement/field_record.h"
 #include "ui/check/check_plot.h"
 #include "ui/check/check_window.h"
 #include "ui/cycle/cycle_plot.h"
 #include "ui/cycle/cycle_window.h"
 #include "ui/look/app_style.h"
-#include "app/font_preload.h"
-#include "presentation/look/fonts.h"
-#include "presentation/placement/field_record.h"
 #include "ui/placement/label_layout.h"
 #include "ui/window/main_window.h"
 
@@ -125,9 +125,7 @@ QMainWindow* floor_window() {
 // the page before building it would need for its first frame at the least.
 class PaintedInputPage : public QWidget {
  public:
-  PaintedInputPage() : boxes_(vorbento::label_boxes(vorbento::Page::input)) {
-    setFont(vorbento::vorbento_font());
-  }
+  PaintedInputPage() : boxes_(vorbento::label_boxes(vorbento::Page::input)) { setFont(vorbento::vorbento_font()); }
 
  protected:
   void paintEvent(QPaintEvent*) override {
@@ -277,8 +275,10 @@ int beside(const char* entry_name) {
       const int before = counter.paints;
       const int refreshes = beside->refreshes();
       const auto t0 = std::chrono::steady_clock::now();
-      if (text.isEmpty()) QTest::keyClick(edit, Qt::Key_Backspace);
-      else QTest::keyClicks(edit, text);
+      if (text.isEmpty())
+        QTest::keyClick(edit, Qt::Key_Backspace);
+      else
+        QTest::keyClicks(edit, text);
       // A key that changes nothing the window draws repaints nothing.
       if (beside->refreshes() == refreshes) {
         ++unchanged;

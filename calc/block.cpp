@@ -8,11 +8,16 @@ namespace vorbento {
 
 std::string format(float value, Format f) {
   switch (f) {
-    case Format::fixed2: return format_fixed(value, 2);
-    case Format::fixed7: return format_fixed(value, 7);
-    case Format::fixed8: return format_fixed(value, 8);
-    case Format::fixed10: return format_fixed(value, 10);
-    case Format::short_form: return format_short(value);
+    case Format::fixed2:
+      return format_fixed(value, 2);
+    case Format::fixed7:
+      return format_fixed(value, 7);
+    case Format::fixed8:
+      return format_fixed(value, 8);
+    case Format::fixed10:
+      return format_fixed(value, 10);
+    case Format::short_form:
+      return format_short(value);
   }
   return {};
 }
@@ -56,7 +61,10 @@ void run_block(FieldStore& s, const BlockDef& b) {
     const bool stored = store_result(s, b.result, b.formula(Values{s}));
     for (Field w : b.writes) {
       if (w == b.result) continue;
-      if (stored) s.clear_mark(w); else s.fail(w, Problem::overflow);
+      if (stored)
+        s.clear_mark(w);
+      else
+        s.fail(w, Problem::overflow);
     }
     if (!stored) return;
     for (Field w : b.writes) s.record(w, uses(b));

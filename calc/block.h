@@ -30,7 +30,7 @@ struct BlockDef {
   Fields nonnegative{};  // ... and each of these >= 0 (0 = part absent)
   double (*formula)(Values) = nullptr;
   Field result{};
-  Fields writes{};       // each written, in order, with the result's text
+  Fields writes{};  // each written, in order, with the result's text
   Format format{};
   // The fields the formula reads, when that is not exactly the read list: a
   // result follows these (the ratio block converts i but computes from h,

@@ -25,13 +25,14 @@ double inertia_ratio(const CheckValues& v) { return (v[jossz] - v[jm]) / v[jm]; 
 
 // Each speed weighted by the time it runs: ramps count at half their speed.
 double mean_speed(const CheckValues& v) {
-  return (v[nmg1] * (v[tgyg1] / 2 + v[tg1] + v[tlg1] / 2) + v[nmg0] * (v[tgyg0] / 2 + v[tg0] + v[tlg0] / 2)) /
-         v[tc];
+  return (v[nmg1] * (v[tgyg1] / 2 + v[tg1] + v[tlg1] / 2) + v[nmg0] * (v[tgyg0] / 2 + v[tg0] + v[tlg0] / 2)) / v[tc];
 }
 
 // The energy a braking ramp hands back: half the torque times the angle turned
 // at full speed. A load that brakes harder than asked gives a negative energy.
-double braking_energy(double torque, double speed, double time) { return 0.5 * torque * (kTwoPi * speed / 60.0) * time; }
+double braking_energy(double torque, double speed, double time) {
+  return 0.5 * torque * (kTwoPi * speed / 60.0) * time;
+}
 double braking_energy_g1(const CheckValues& v) { return braking_energy(v[mlg1], v[nmg1], v[tlg1]); }
 double braking_energy_g0(const CheckValues& v) { return braking_energy(v[mlg0], v[nmg0], v[tlg0]); }
 double braking_power(const CheckValues& v) { return (braking_energy_g1(v) + braking_energy_g0(v)) / v[tc]; }
@@ -65,7 +66,11 @@ constexpr std::optional<CheckInput> kNone{};
 constexpr std::array<CheckFigureInfo, kCheckFigureCount> kFigures{{
     {"mcsucs", "M_csúcs", "csúcsnyomaték", "Nm", peak_torque, {mgyg1, meg1, mlg1, mgyg0, meg0, mlg0}},
     {"jarany", "λ", "inerciaarány", "–", inertia_ratio, {jossz, jm}},
-    {"natlag", "n_átlag", "időarányos átlagfordulatszám", "1/min", mean_speed,
+    {"natlag",
+     "n_átlag",
+     "időarányos átlagfordulatszám",
+     "1/min",
+     mean_speed,
      {nmg1, tgyg1, tg1, tlg1, nmg0, tgyg0, tg0, tlg0, tc}},
     {"elg1", "E_lG1", "fékezési energia G1-ről", "J", braking_energy_g1, {mlg1, nmg1, tlg1}},
     {"elg0", "E_lG0", "fékezési energia G0-ról", "J", braking_energy_g0, {mlg0, nmg0, tlg0}},
@@ -84,8 +89,7 @@ double rounded(double value) {
   return back ? back.value : value;
 }
 
-CheckFigureValue figure(const CheckFigureInfo& fig, const FieldStore& store, const CheckTexts& checks,
-                        CheckValues& v) {
+CheckFigureValue figure(const CheckFigureInfo& fig, const FieldStore& store, const CheckTexts& checks, CheckValues& v) {
   using State = CheckFigureValue::State;
   CheckFigureValue out;
   bool computable = true, given = true;

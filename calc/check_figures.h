@@ -42,7 +42,7 @@ struct CheckFigureInfo {
   std::string_view title;   // the Hungarian name
   std::string_view unit;
   double (*formula)(const CheckValues&);
-  Fields fields;            // the page fields it reads
+  Fields fields;                                      // the page fields it reads
   std::array<std::optional<CheckInput>, 2> inputs{};  // the check inputs it reads
 };
 

@@ -37,27 +37,57 @@ constexpr Fields kPowerG1{nmg1, jossz, tgyg1};
 // The accelerating torque at G0 under a guard: all it reads, or (when the
 // acceleration time changes) only the load torque and the time.
 constexpr BlockDef accel_g0_block(Fields guard) {
-  return {.check = kAccelG0, .read = kAccelG0, .positive = guard,
-          .formula = accel_g0, .result = mgyg0, .writes = {mgyg0}, .format = Format::fixed8};
+  return {.check = kAccelG0,
+          .read = kAccelG0,
+          .positive = guard,
+          .formula = accel_g0,
+          .result = mgyg0,
+          .writes = {mgyg0},
+          .format = Format::fixed8};
 }
 constexpr BlockDef kMgyg0 = accel_g0_block(kAccelG0);
 constexpr BlockDef kMgyg0TimeOnly = accel_g0_block({meg0, tgyg0});
-constexpr BlockDef kMgyg1{.check = kAccelG1, .read = kAccelG1, .positive = kAccelG1,
-                          .formula = accel_g1, .result = mgyg1, .writes = {mgyg1}, .format = Format::fixed8};
-constexpr BlockDef kMlg0{.check = kBrakeG0, .read = kBrakeG0, .positive = kBrakeG0,
-                         .formula = brake_g0, .result = mlg0, .writes = {mlg0}, .format = Format::fixed8};
+constexpr BlockDef kMgyg1{.check = kAccelG1,
+                          .read = kAccelG1,
+                          .positive = kAccelG1,
+                          .formula = accel_g1,
+                          .result = mgyg1,
+                          .writes = {mgyg1},
+                          .format = Format::fixed8};
+constexpr BlockDef kMlg0{.check = kBrakeG0,
+                         .read = kBrakeG0,
+                         .positive = kBrakeG0,
+                         .formula = brake_g0,
+                         .result = mlg0,
+                         .writes = {mlg0},
+                         .format = Format::fixed8};
 // The braking torque at G1 under a guard: all it reads, or (when the total
 // inertia changes) all but the inertia.
 constexpr BlockDef brake_g1_block(Fields guard) {
-  return {.check = kBrakeG1, .read = kBrakeG1, .positive = guard,
-          .formula = brake_g1, .result = mlg1, .writes = {mlg1}, .format = Format::fixed8};
+  return {.check = kBrakeG1,
+          .read = kBrakeG1,
+          .positive = guard,
+          .formula = brake_g1,
+          .result = mlg1,
+          .writes = {mlg1},
+          .format = Format::fixed8};
 }
 constexpr BlockDef kMlg1 = brake_g1_block(kBrakeG1);
 constexpr BlockDef kMlg1WithoutInertia = brake_g1_block({meg1, tlg1, nmg1});
-constexpr BlockDef kPgylg0{.check = kPowerG0, .read = kPowerG0, .positive = kPowerG0,
-                           .formula = power_g0, .result = pgylg0, .writes = {pgylg0}, .format = Format::fixed8};
-constexpr BlockDef kPgylg1{.check = kPowerG1, .read = kPowerG1, .positive = kPowerG1,
-                           .formula = power_g1, .result = pgylg1, .writes = {pgylg1}, .format = Format::fixed8};
+constexpr BlockDef kPgylg0{.check = kPowerG0,
+                           .read = kPowerG0,
+                           .positive = kPowerG0,
+                           .formula = power_g0,
+                           .result = pgylg0,
+                           .writes = {pgylg0},
+                           .format = Format::fixed8};
+constexpr BlockDef kPgylg1{.check = kPowerG1,
+                           .read = kPowerG1,
+                           .positive = kPowerG1,
+                           .formula = power_g1,
+                           .result = pgylg1,
+                           .writes = {pgylg1},
+                           .format = Format::fixed8};
 
 }  // namespace
 

@@ -28,7 +28,7 @@ constexpr Step kH[] = {mass_block_for_lead, i_block_short, nmg0_block_fixed10, m
 // A new ratio moves the motor speed and the load torques, and the total
 // inertia, whose screw side is divided by the ratio squared.
 constexpr Step kI[] = {nmg0_block_short, meg1_block, meg0_block, total_block};
-constexpr Step kNmg0[] = {i_block_short, nmg1_block,  mgyg1_block, mgyg0_block,
+constexpr Step kNmg0[] = {i_block_short, nmg1_block,   mgyg1_block, mgyg0_block,
                           mlg0_block,    matlag_block, peg0_block,  pgylg0_block};
 // The accelerating torque at G1 follows the G1 motor speed too.
 constexpr Step kNmg1[] = {mgyg1_block, mlg1_block, peg1_block, pgylg1_block};
@@ -41,7 +41,7 @@ constexpr Step kScrew[] = {screw_block};
 constexpr Step kPorso[] = {screw_block, nmg0_block_fixed10};
 constexpr Step kM[] = {mass_block_for_mass, meg1_block, meg0_block};
 constexpr Step kTotal[] = {total_block};
-constexpr Step kJossz[] = {mgyg0_block, mgyg1_block, mlg1_block_without_inertia,
+constexpr Step kJossz[] = {mgyg0_block, mgyg1_block,  mlg1_block_without_inertia,
                            mlg0_block,  pgylg1_block, pgylg0_block};
 
 // --- load torques and steady powers

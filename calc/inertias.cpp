@@ -20,28 +20,47 @@ double screw_wheel(Values v) { return hollow_cylinder(v[dok], v[dof], v[pok], v[
 double coupling(Values v) { return hollow_cylinder(v[dtk], v[dtf], v[ptk], v[ltk]); }
 double screw(Values v) { return (((fourth(v[dorso]) * kPi) * v[porso]) * v[lorso]) / 32.0; }
 
-double total(Values v) {
-  return (((v[jorso] + v[jtomeg]) + v[jok]) / (v[i] * v[i])) + v[jmk] + v[jtk] + v[jm];
-}
+double total(Values v) { return (((v[jorso] + v[jtomeg]) + v[jok]) / (v[i] * v[i])) + v[jmk] + v[jtk] + v[jm]; }
 
 // A wheel or coupling of 0 size is absent: no guard, every dimension may be 0.
-constexpr BlockDef kMotorWheel{.check = {dmk, dmf, pmk, lmk}, .read = {dmk, dmf, pmk, lmk},
+constexpr BlockDef kMotorWheel{.check = {dmk, dmf, pmk, lmk},
+                               .read = {dmk, dmf, pmk, lmk},
                                .nonnegative = {dmk, dmf, pmk, lmk},
-                               .formula = motor_wheel, .result = jmk, .writes = {jmk}, .format = Format::fixed10};
-constexpr BlockDef kScrewWheel{.check = {dok, dof, pok, lok}, .read = {dok, dof, pok, lok},
+                               .formula = motor_wheel,
+                               .result = jmk,
+                               .writes = {jmk},
+                               .format = Format::fixed10};
+constexpr BlockDef kScrewWheel{.check = {dok, dof, pok, lok},
+                               .read = {dok, dof, pok, lok},
                                .nonnegative = {dok, dof, pok, lok},
-                               .formula = screw_wheel, .result = jok, .writes = {jok}, .format = Format::fixed10};
-constexpr BlockDef kCoupling{.check = {dtk, dtf, ptk, ltk}, .read = {dtk, dtf, ptk, ltk},
+                               .formula = screw_wheel,
+                               .result = jok,
+                               .writes = {jok},
+                               .format = Format::fixed10};
+constexpr BlockDef kCoupling{.check = {dtk, dtf, ptk, ltk},
+                             .read = {dtk, dtf, ptk, ltk},
                              .nonnegative = {dtk, dtf, ptk, ltk},
-                             .formula = coupling, .result = jtk, .writes = {jtk}, .format = Format::fixed10};
-constexpr BlockDef kScrew{.check = {porso, dorso, lorso}, .read = {dorso, porso, lorso},
+                             .formula = coupling,
+                             .result = jtk,
+                             .writes = {jtk},
+                             .format = Format::fixed10};
+constexpr BlockDef kScrew{.check = {porso, dorso, lorso},
+                          .read = {dorso, porso, lorso},
                           .positive = {dorso, porso, lorso},
-                          .formula = screw, .result = jorso, .writes = {jorso}, .format = Format::fixed10};
+                          .formula = screw,
+                          .result = jorso,
+                          .writes = {jorso},
+                          .format = Format::fixed10};
 // An absent wheel or coupling has inertia 0 and still counts; only the ratio
 // divides.
-constexpr BlockDef kTotal{.check = {jtomeg, jorso, jok, i, jmk, jtk, jm}, .read = {jtomeg, jorso, jok, i, jmk, jtk, jm},
-                          .positive = {i}, .nonnegative = {jtomeg, jorso, jok, jmk, jtk, jm},
-                          .formula = total, .result = jossz, .writes = {jossz}, .format = Format::fixed10};
+constexpr BlockDef kTotal{.check = {jtomeg, jorso, jok, i, jmk, jtk, jm},
+                          .read = {jtomeg, jorso, jok, i, jmk, jtk, jm},
+                          .positive = {i},
+                          .nonnegative = {jtomeg, jorso, jok, jmk, jtk, jm},
+                          .formula = total,
+                          .result = jossz,
+                          .writes = {jossz},
+                          .format = Format::fixed10};
 
 // Converts at double precision and narrows into the single working value; a
 // value beyond the single range fails the narrowing.

@@ -16,27 +16,53 @@ double ratio(Values v) { return speed_formulas::ratio(v[nmg0], v[h], v[vg0]); }
 double motor_speed_g0(Values v) { return speed_formulas::motor_speed_g0(v[vg0], v[i], v[h]); }
 
 // Both times come from one computation: braking takes as long as accelerating.
-constexpr BlockDef kTgyg1{.check = {a, vg1}, .read = {vg1, a}, .positive = {vg1, a},
-                          .formula = accel_time_g1, .result = tgyg1, .writes = {tgyg1, tlg1}, .format = Format::fixed7};
-constexpr BlockDef kTgyg0{.check = {a, vg0}, .read = {vg0, a}, .positive = {vg0, a},
-                          .formula = accel_time_g0, .result = tgyg0, .writes = {tgyg0, tlg0}, .format = Format::fixed7};
-constexpr BlockDef kNmg1{.check = {vg1, vg0, nmg0}, .read = {vg1, vg0, nmg0}, .positive = {vg1, vg0, nmg0},
-                         .formula = motor_speed_g1, .result = nmg1, .writes = {nmg1}, .format = Format::fixed2};
+constexpr BlockDef kTgyg1{.check = {a, vg1},
+                          .read = {vg1, a},
+                          .positive = {vg1, a},
+                          .formula = accel_time_g1,
+                          .result = tgyg1,
+                          .writes = {tgyg1, tlg1},
+                          .format = Format::fixed7};
+constexpr BlockDef kTgyg0{.check = {a, vg0},
+                          .read = {vg0, a},
+                          .positive = {vg0, a},
+                          .formula = accel_time_g0,
+                          .result = tgyg0,
+                          .writes = {tgyg0, tlg0},
+                          .format = Format::fixed7};
+constexpr BlockDef kNmg1{.check = {vg1, vg0, nmg0},
+                         .read = {vg1, vg0, nmg0},
+                         .positive = {vg1, vg0, nmg0},
+                         .formula = motor_speed_g1,
+                         .result = nmg1,
+                         .writes = {nmg1},
+                         .format = Format::fixed2};
 
 // The ratio block also converts i's own text, which its formula does not use.
 // Its instances differ only in how they write the ratio.
 constexpr Fields kRatioUses{h, nmg0, vg0};
 constexpr BlockDef ratio_block(Format format) {
-  return {.check = {nmg0, vg0, h}, .read = {nmg0, vg0, i, h}, .positive = {vg0, h, nmg0},
-          .formula = ratio, .result = i, .writes = {i}, .format = format, .uses = kRatioUses};
+  return {.check = {nmg0, vg0, h},
+          .read = {nmg0, vg0, i, h},
+          .positive = {vg0, h, nmg0},
+          .formula = ratio,
+          .result = i,
+          .writes = {i},
+          .format = format,
+          .uses = kRatioUses};
 }
 
 // The motor-speed block does not convert nmg0's text: with a failed guard it
 // writes back the working value as the last handler left it. Its instances
 // differ only in how they write the speed.
 constexpr BlockDef motor_speed_block(Format format) {
-  return {.check = {i, vg0, h}, .read = {vg0, i, h}, .positive = {vg0, i, h},
-          .formula = motor_speed_g0, .result = nmg0, .writes = {nmg0}, .format = format};
+  return {.check = {i, vg0, h},
+          .read = {vg0, i, h},
+          .positive = {vg0, i, h},
+          .formula = motor_speed_g0,
+          .result = nmg0,
+          .writes = {nmg0},
+          .format = format};
 }
 
 constexpr BlockDef kIShort = ratio_block(Format::short_form);
@@ -47,7 +73,10 @@ constexpr BlockDef kNmg0Fixed10 = motor_speed_block(Format::fixed10);
 // From the working values as the rapid-speed handler's blocks left them:
 // no text checked, none converted.
 constexpr BlockDef kIFromValues{.positive = {vg0, h, nmg0},
-                                .formula = ratio, .result = i, .writes = {i}, .format = Format::short_form,
+                                .formula = ratio,
+                                .result = i,
+                                .writes = {i},
+                                .format = Format::short_form,
                                 .uses = kRatioUses};
 
 }  // namespace

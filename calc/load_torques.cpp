@@ -25,16 +25,37 @@ double rapid_power(Values v) { return ((v[nmg0] * kTwoPi) * v[meg0]) / 60.0; }
 constexpr Fields kLoadInputs{u, g, m, f, h, q, i};
 constexpr Fields kPositive{u, g, m, h, q, i};
 
-constexpr BlockDef kMeg1{.check = kLoadInputs, .read = kLoadInputs, .positive = kPositive, .nonnegative = {f},
-                         .formula = feed_torque, .result = meg1, .writes = {meg1}, .format = Format::fixed8};
+constexpr BlockDef kMeg1{.check = kLoadInputs,
+                         .read = kLoadInputs,
+                         .positive = kPositive,
+                         .nonnegative = {f},
+                         .formula = feed_torque,
+                         .result = meg1,
+                         .writes = {meg1},
+                         .format = Format::fixed8};
 // Converts the machining force with the others, but the rapid motion has none.
-constexpr BlockDef kMeg0{.check = kLoadInputs, .read = kLoadInputs, .positive = kPositive,
-                         .formula = rapid_torque, .result = meg0, .writes = {meg0}, .format = Format::fixed8,
+constexpr BlockDef kMeg0{.check = kLoadInputs,
+                         .read = kLoadInputs,
+                         .positive = kPositive,
+                         .formula = rapid_torque,
+                         .result = meg0,
+                         .writes = {meg0},
+                         .format = Format::fixed8,
                          .uses = {u, g, m, h, q, i}};
-constexpr BlockDef kPeg1{.check = {nmg1, meg1}, .read = {nmg1, meg1}, .positive = {nmg1, meg1},
-                         .formula = feed_power, .result = peg1, .writes = {peg1}, .format = Format::fixed8};
-constexpr BlockDef kPeg0{.check = {nmg0, meg0}, .read = {nmg0, meg0}, .positive = {nmg0, meg0},
-                         .formula = rapid_power, .result = peg0, .writes = {peg0}, .format = Format::fixed8};
+constexpr BlockDef kPeg1{.check = {nmg1, meg1},
+                         .read = {nmg1, meg1},
+                         .positive = {nmg1, meg1},
+                         .formula = feed_power,
+                         .result = peg1,
+                         .writes = {peg1},
+                         .format = Format::fixed8};
+constexpr BlockDef kPeg0{.check = {nmg0, meg0},
+                         .read = {nmg0, meg0},
+                         .positive = {nmg0, meg0},
+                         .formula = rapid_power,
+                         .result = peg0,
+                         .writes = {peg0},
+                         .format = Format::fixed8};
 
 }  // namespace
 

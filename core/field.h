@@ -31,13 +31,61 @@ namespace vorbento {
 // then the 21 results of the output page.
 enum class Field : std::uint8_t {
   // input page
-  nmg0, nmg1, i, h, vg0, vg1, a, f, m, jm, mm, mmmax, u, q, g,
-  dorso, lorso, porso, dok, dof, lok, pok, dmk, dmf, lmk, pmk,
-  dtk, dtf, ltk, ptk, tg1, tg0, tc,
+  nmg0,
+  nmg1,
+  i,
+  h,
+  vg0,
+  vg1,
+  a,
+  f,
+  m,
+  jm,
+  mm,
+  mmmax,
+  u,
+  q,
+  g,
+  dorso,
+  lorso,
+  porso,
+  dok,
+  dof,
+  lok,
+  pok,
+  dmk,
+  dmf,
+  lmk,
+  pmk,
+  dtk,
+  dtf,
+  ltk,
+  ptk,
+  tg1,
+  tg0,
+  tc,
   // output page
-  tgyg1, tlg1, tgyg0, tlg0, meg1, meg0, mgyg1, mgyg0, mlg1, mlg0,
-  matlag, peg1, pgylg1, peg0, pgylg0,
-  jtomeg, jorso, jok, jmk, jtk, jossz,
+  tgyg1,
+  tlg1,
+  tgyg0,
+  tlg0,
+  meg1,
+  meg0,
+  mgyg1,
+  mgyg0,
+  mlg1,
+  mlg0,
+  matlag,
+  peg1,
+  pgylg1,
+  peg0,
+  pgylg0,
+  jtomeg,
+  jorso,
+  jok,
+  jmk,
+  jtk,
+  jossz,
 };
 
 inline constexpr std::size_t kFieldCount = 54;
@@ -58,7 +106,7 @@ struct FieldInfo {
   std::string_view name;     // as the code and the replay protocol spell it
   std::string_view initial;  // the design-time text shown at start
   Page page;
-  InputRule rule{};          // for an input; a result's is `any`
+  InputRule rule{};  // for an input; a result's is `any`
 };
 
 const FieldInfo& info(Field f);

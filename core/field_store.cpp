@@ -119,8 +119,12 @@ void FieldStore::tab_changed() {
 void FieldStore::run(const Handler& handler, Trigger own) {
   struct ActiveRun {
     int* count;
-    explicit ActiveRun(int* c) : count(c) { if (count) ++*count; }
-    ~ActiveRun() { if (count) --*count; }
+    explicit ActiveRun(int* c) : count(c) {
+      if (count) ++*count;
+    }
+    ~ActiveRun() {
+      if (count) --*count;
+    }
   } active(own ? &active_[index(*own)] : nullptr);
   ++handler_runs_;
 

@@ -45,8 +45,8 @@ struct SumBound {
 
 struct HandlerTable {
   std::array<std::optional<Handler>, kFieldCount> fields;  // nullopt: no handler
-  Handler tab;  // run when the tab control shows another page
-  std::array<InputRule, kFieldCount> inputs{};  // read for the input fields only
+  Handler tab;                                             // run when the tab control shows another page
+  std::array<InputRule, kFieldCount> inputs{};             // read for the input fields only
   // The results whose initial texts follow from the initial inputs, with the
   // fields their formula uses; the others count as never computed.
   std::array<std::optional<Fields>, kFieldCount> start_basis{};

@@ -141,7 +141,7 @@ Sig7 to_sig7(double v) {
   s.digits[0] = *p++;
   ++p;  // '.'
   for (int k = 1; k < 7; ++k) s.digits[k] = *p++;
-  ++p;  // 'e'
+  ++p;                 // 'e'
   if (*p == '+') ++p;  // from_chars takes a '-' but no '+'
   std::from_chars(p, res.ptr, s.exponent);
   return s;

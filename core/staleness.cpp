@@ -18,7 +18,7 @@ struct Staleness::Judging {
   // Met again while being judged: the ratio and the motor speed at G0, each
   // computed from the other once their exchange settled.
   std::bitset<kFieldCount> assumed;
-  bool refuted = false;  // one of those turned out not to follow
+  bool refuted = false;                  // one of those turned out not to follow
   std::bitset<kFieldCount> disagreeing;  // own texts taken as not following
 };
 

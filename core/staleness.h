@@ -43,8 +43,8 @@ using Texts = std::array<std::string, kFieldCount>;
 struct Agreement {
   Fields reads;                                // the texts the formula reads
   double (*formula)(std::span<const double>);  // their numbers, in that order
-  double relative = 0;  // the difference allowed, as a part of the formula's value
-  double absolute = 0;  // and beyond that
+  double relative = 0;                         // the difference allowed, as a part of the formula's value
+  double absolute = 0;                         // and beyond that
 };
 using Agreements = std::array<std::optional<Agreement>, kFieldCount>;
 

@@ -18,10 +18,16 @@ DocumentRead refuse_file(const std::filesystem::path& path, Refusal::Kind kind, 
 
 Refusal::Kind open_failure(int error) {
   switch (error) {
-    case ENOENT: case ENOTDIR: return Refusal::Kind::no_such_file;
-    case EACCES: case EPERM: return Refusal::Kind::not_permitted;
-    case EISDIR: return Refusal::Kind::is_folder;
-    default: return Refusal::Kind::unreadable;
+    case ENOENT:
+    case ENOTDIR:
+      return Refusal::Kind::no_such_file;
+    case EACCES:
+    case EPERM:
+      return Refusal::Kind::not_permitted;
+    case EISDIR:
+      return Refusal::Kind::is_folder;
+    default:
+      return Refusal::Kind::unreadable;
   }
 }
 
@@ -50,8 +56,7 @@ DocumentRead read_document_file(const std::filesystem::path& path) {
   if (!std::filesystem::is_regular_file(status)) return refuse_file(path, Refusal::Kind::not_regular);
   const std::uintmax_t size = std::filesystem::file_size(path, ec);
   if (ec) return refuse_file(path, open_failure(ec.value()));
-  if (size > kMaxDocumentBytes)
-    return refuse_file(path, Refusal::Kind::file_too_large, size);
+  if (size > kMaxDocumentBytes) return refuse_file(path, Refusal::Kind::file_too_large, size);
 
   errno = 0;
   const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"), &std::fclose);
@@ -64,7 +69,8 @@ DocumentRead read_document_file(const std::filesystem::path& path) {
     const std::size_t n = std::fread(bytes.data() + got, 1, bytes.size() - got, file.get());
     if (n == 0) break;
     got += n;
-    if (got == bytes.size() && got <= kMaxDocumentBytes) bytes.resize(std::min<std::size_t>(got * 2, kMaxDocumentBytes + 1));
+    if (got == bytes.size() && got <= kMaxDocumentBytes)
+      bytes.resize(std::min<std::size_t>(got * 2, kMaxDocumentBytes + 1));
   }
   if (std::ferror(file.get())) return refuse_file(path, open_failure(errno));
   if (got > kMaxDocumentBytes) return refuse_file(path, Refusal::Kind::file_too_large);

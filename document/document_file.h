@@ -28,7 +28,7 @@ std::string write_document(const InputTexts& inputs, const CheckTexts& checks);
 
 struct DocumentRead {
   std::optional<InputTexts> inputs;
-  Refusal refusal;  // why not, when `inputs` holds no document
+  Refusal refusal;      // why not, when `inputs` holds no document
   CheckTexts checks{};  // all "" (not given) for a version 1 document
 };
 

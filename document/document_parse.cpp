@@ -40,12 +40,18 @@ Refusal at(Kind kind, std::string_view bytes, std::size_t offset) {
 
 Refusal::Json kind_of(const ordered_json& j) {
   switch (j.type()) {
-    case ordered_json::value_t::object: return Refusal::Json::object;
-    case ordered_json::value_t::array: return Refusal::Json::array;
-    case ordered_json::value_t::string: return Refusal::Json::string;
-    case ordered_json::value_t::boolean: return Refusal::Json::boolean;
-    case ordered_json::value_t::null: return Refusal::Json::null;
-    default: return Refusal::Json::number;
+    case ordered_json::value_t::object:
+      return Refusal::Json::object;
+    case ordered_json::value_t::array:
+      return Refusal::Json::array;
+    case ordered_json::value_t::string:
+      return Refusal::Json::string;
+    case ordered_json::value_t::boolean:
+      return Refusal::Json::boolean;
+    case ordered_json::value_t::null:
+      return Refusal::Json::null;
+    default:
+      return Refusal::Json::number;
   }
 }
 

@@ -144,13 +144,14 @@ ValueCell fit_value(const QString& text, const QFont& font, const QPaintDevice& 
   const qsizetype anchor = decimal_anchor(text);
   if (anchor >= 0) {
     const qreal indent = point - m.horizontalAdvance(text.left(anchor));
-    if (indent >= 0 && indent + m.horizontalAdvance(text) <= width) return {{text, {}, 1, m.lineSpacing(), false}, indent};
+    if (indent >= 0 && indent + m.horizontalAdvance(text) <= width)
+      return {{text, {}, 1, m.lineSpacing(), false}, indent};
   }
   return {fit_cell(text, font, device, width, kValueLines), 0};
 }
 
-qreal common_decimal_point(const std::vector<QString>& texts, const QFontMetricsF& upright,
-                           const QFontMetricsF& italic, qreal width) {
+qreal common_decimal_point(const std::vector<QString>& texts, const QFontMetricsF& upright, const QFontMetricsF& italic,
+                           qreal width) {
   qreal whole = 0, decimals = 0;
   for (const QString& text : texts) {
     const qsizetype anchor = decimal_anchor(text);

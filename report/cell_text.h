@@ -55,8 +55,8 @@ ValueCell fit_value(const QString& text, const QFont& font, const QPaintDevice& 
 // The common decimal point of a column `width` wide: right of the widest
 // whole part of the numbers that fit it, as long as the widest decimals still
 // fit after it. Measured upright and italic (a stale result), so room for both.
-qreal common_decimal_point(const std::vector<QString>& texts, const QFontMetricsF& upright,
-                           const QFontMetricsF& italic, qreal width);
+qreal common_decimal_point(const std::vector<QString>& texts, const QFontMetricsF& upright, const QFontMetricsF& italic,
+                           qreal width);
 
 // Where a number's decimal point stands in its text: the index of the point
 // or comma, or where it would stand (after the last digit before an

@@ -41,8 +41,8 @@ QString html_value(const QString& text) {
   const qsizetype point = text.indexOf(QRegularExpression(QStringLiteral("[.,]")));
   const bool exponent = text.contains(u'e', Qt::CaseInsensitive);
   const qsizetype decimals = point < 0 || exponent ? -1 : text.trimmed().size() - point - 1;
-  const QString format = exponent ? QStringLiteral("General")
-                         : point < 0 ? QStringLiteral("0")
+  const QString format = exponent        ? QStringLiteral("General")
+                         : point < 0     ? QStringLiteral("0")
                          : decimals == 2 ? QStringLiteral("0.00")
                                          : QStringLiteral("General");
   return QStringLiteral("<td sdval=\"%1\" sdnum=\"1033;0;%2\" x:num=\"%1\">%3</td>")
@@ -55,7 +55,8 @@ QString rows_as_html(const std::vector<FieldRow>& rows) {
   QString html = QStringLiteral(
       "<html xmlns:x=\"urn:schemas-microsoft-com:office:excel\"><head><meta charset=\"utf-8\"></head>"
       "<body><table border=\"1\">\n<tr>");
-  for (const QString& title : field_row_titles()) html += QStringLiteral("<th>") + title.toHtmlEscaped() + QStringLiteral("</th>");
+  for (const QString& title : field_row_titles())
+    html += QStringLiteral("<th>") + title.toHtmlEscaped() + QStringLiteral("</th>");
   html += QStringLiteral("</tr>\n");
   for (const FieldRow& r : rows) {
     html += QStringLiteral("<tr>") + html_text(html_symbol(r.symbol)) + html_value(r.value) +

@@ -12,11 +12,11 @@
 #include <optional>
 #include <vector>
 
+#include "presentation/files/save_failure.h"
 #include "report/report_check.h"
 #include "report/report_cycle.h"
 #include "report/report_formulas.h"
 #include "report/report_tables.h"
-#include "presentation/files/save_failure.h"
 
 namespace vorbento {
 
@@ -37,9 +37,7 @@ std::optional<QSizeF> begin_page_painting(QPainter& painter, QPagedPaintDevice& 
 // Writes a PDF through `paint`, replacing the file only once it is whole.
 QString write_pdf(const QString& path, const QString& title, const std::function<bool(QPagedPaintDevice&)>& paint) {
   QSaveFile file(path);
-  const auto failed = [&] {
-    return save_failure_reason(path, file.error(), file.errorString());
-  };
+  const auto failed = [&] { return save_failure_reason(path, file.error(), file.errorString()); };
   if (!file.open(QIODevice::WriteOnly)) return failed();
   {
     QPdfWriter writer(&file);

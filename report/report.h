@@ -9,9 +9,9 @@
 #include <span>
 
 #include "core/field_store.h"
+#include "presentation/look/program_name.h"
 #include "report/report_page.h"
 #include "report/report_summary.h"
-#include "presentation/look/program_name.h"
 
 class QPagedPaintDevice;
 

@@ -21,7 +21,9 @@ QString utf8(std::string_view s) { return QString::fromUtf8(s.data(), static_cas
 
 struct Sheet {
   explicit Sheet(const QPaintDevice& device)
-      : body(report_font(8.25)), italic(report_font(8.25, false, true)), bold(report_font(8.25, true)),
+      : body(report_font(8.25)),
+        italic(report_font(8.25, false, true)),
+        bold(report_font(8.25, true)),
         metrics(body, &device) {}
   QFont body, italic, bold;
   QFontMetricsF metrics;
@@ -50,11 +52,10 @@ void add_check(ReportFlow& flow, const QPaintDevice& device, const FieldStore& s
   const auto sheet = std::make_shared<const Sheet>(device);
   const qreal left = flow.left(), right = flow.right(), line = sheet->line();
 
-  flow.add({34,
-            [left, right](QPainter& p, qreal top) {
-              draw_section_title(p, left, right - left, top, kCheckSectionTitle);
-            },
-            true});
+  flow.add(
+      {34,
+       [left, right](QPainter& p, qreal top) { draw_section_title(p, left, right - left, top, kCheckSectionTitle); },
+       true});
 
   // The catalogue data the check reads, as typed.
   const auto inputs = std::make_shared<const CheckTexts>(checks);
@@ -66,7 +67,8 @@ void add_check(ReportFlow& flow, const QPaintDevice& device, const FieldStore& s
                 p.setPen(Qt::black);
                 p.setFont(sheet->body);
                 p.drawText(QRectF(left, y, 330, line), Qt::AlignLeft | Qt::AlignTop, utf8(info(c).label));
-                if (!info(c).symbol.empty()) draw_symbol(p, QPointF(left + 340, y + sheet->metrics.ascent()), utf8(info(c).symbol), sheet->body);
+                if (!info(c).symbol.empty())
+                  draw_symbol(p, QPointF(left + 340, y + sheet->metrics.ascent()), utf8(info(c).symbol), sheet->body);
                 const Problem mark = table->input_marks[n];
                 const QRectF box(left + 420, y, 160, line - 2 * kPad);
                 if (mark != Problem::none) p.fillRect(box.adjusted(-2, -1, 2, 1), problem_tint());
@@ -96,7 +98,8 @@ void add_check(ReportFlow& flow, const QPaintDevice& device, const FieldStore& s
     if (group != l.row->group) {
       group = l.row->group;
       const QString title = utf8(group_title(*group));
-      flow.add({line, [=](QPainter& p, qreal top) {
+      flow.add({line,
+                [=](QPainter& p, qreal top) {
                   p.setPen(Qt::black);
                   p.setFont(sheet->bold);
                   p.drawText(QRectF(left, top + kPad, right - left, line), Qt::AlignLeft | Qt::AlignTop, title);

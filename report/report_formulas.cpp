@@ -7,10 +7,10 @@
 #include <span>
 #include <vector>
 
-#include "report/field_rows.h"
 #include "presentation/formula/formula_face.h"
 #include "presentation/formula/formula_markup.h"
 #include "presentation/formula/formula_rows.h"
+#include "report/field_rows.h"
 
 namespace vorbento {
 
@@ -20,12 +20,12 @@ using formula::FormulaStyle;
 
 // The field each row of a picture computes; the two times of rows 4 and 5
 // are equal, the acceleration time stands for both.
-constexpr std::array<Field, 11> kImage1Fields{Field::i,      Field::nmg0,  Field::nmg1, Field::tgyg1,
-                                              Field::tgyg0,  Field::jtomeg, Field::jorso, Field::jok,
-                                              Field::jmk,    Field::jtk,   Field::jossz};
-constexpr std::array<Field, 11> kImage2Fields{Field::meg1,  Field::meg0,   Field::mgyg1, Field::mgyg0,
-                                              Field::mlg1,  Field::mlg0,   Field::peg1,  Field::pgylg1,
-                                              Field::peg0,  Field::pgylg0, Field::matlag};
+constexpr std::array<Field, 11> kImage1Fields{Field::i,     Field::nmg0,   Field::nmg1,  Field::tgyg1,
+                                              Field::tgyg0, Field::jtomeg, Field::jorso, Field::jok,
+                                              Field::jmk,   Field::jtk,    Field::jossz};
+constexpr std::array<Field, 11> kImage2Fields{Field::meg1, Field::meg0,   Field::mgyg1, Field::mgyg0,
+                                              Field::mlg1, Field::mlg0,   Field::peg1,  Field::pgylg1,
+                                              Field::peg0, Field::pgylg0, Field::matlag};
 
 struct Picture {
   QString caption;

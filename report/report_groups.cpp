@@ -31,9 +31,12 @@ std::span<const FieldGroup> output_groups() { return kOutputGroups; }
 std::optional<Field> compared_rating(Field torque) {
   switch (torque) {
     case Field::mgyg1:
-    case Field::mlg1: return Field::mmmax;
-    case Field::matlag: return Field::mm;
-    default: return std::nullopt;
+    case Field::mlg1:
+      return Field::mmmax;
+    case Field::matlag:
+      return Field::mm;
+    default:
+      return std::nullopt;
   }
 }
 

@@ -94,7 +94,8 @@ void ReportFlow::paint(QPainter& painter, QPagedPaintDevice& device, const Repor
     }
     painter.save();
     // Whatever a block holds stays between the header's rule and the footer.
-    painter.setClipRect(QRectF(0, kContentTop - 12, page_.width(), page_.height() - kFooterBottom - 18 - kContentTop + 12));
+    painter.setClipRect(
+        QRectF(0, kContentTop - 12, page_.width(), page_.height() - kFooterBottom - 18 - kContentTop + 12));
     if (head_tops_[k] >= 0) blocks_[k].continued_head->paint(painter, head_tops_[k]);
     blocks_[k].paint(painter, places_[k].second);
     painter.restore();

@@ -23,7 +23,7 @@ namespace vorbento {
 struct ReportHeader {
   QString document_name;  // "Névtelen" for a document never saved
   QDateTime printed;
-  bool modified = false;  // the window's figures differ from the file's
+  bool modified = false;               // the window's figures differ from the file's
   const CheckTexts* checks = nullptr;  // the motor and screw check's inputs; none: no check section
 };
 

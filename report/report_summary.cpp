@@ -20,18 +20,18 @@ namespace vorbento {
 namespace {
 
 constexpr std::array<Field, 23> kSummaryFields{
-    Field::tgyg1, Field::tlg1,   Field::tgyg0, Field::tlg0,  Field::meg1,  Field::meg0,   Field::mgyg1, Field::mgyg0,
-    Field::mlg1,  Field::mlg0,   Field::matlag, Field::peg1, Field::pgylg1, Field::peg0,  Field::pgylg0, Field::jtomeg,
-    Field::jorso, Field::jok,    Field::jmk,   Field::jtk,   Field::jossz, Field::mm,     Field::mmmax};
+    Field::tgyg1, Field::tlg1, Field::tgyg0,  Field::tlg0, Field::meg1,   Field::meg0, Field::mgyg1,  Field::mgyg0,
+    Field::mlg1,  Field::mlg0, Field::matlag, Field::peg1, Field::pgylg1, Field::peg0, Field::pgylg0, Field::jtomeg,
+    Field::jorso, Field::jok,  Field::jmk,    Field::jtk,  Field::jossz,  Field::mm,   Field::mmmax};
 
 // The check's figures the summary sets beside their limits.
 constexpr std::array<CheckFigure, 7> kSummaryChecks{CheckFigure::mcsucs, CheckFigure::jarany, CheckFigure::norso,
                                                     CheckFigure::nmeg,   CheckFigure::dn,     CheckFigure::fax,
                                                     CheckFigure::fkih};
 
-constexpr qreal kPad = 2.5;      // above a row's text
-constexpr qreal kDrop = 3;       // below it, more: a symbol's subscript hangs low
-constexpr qreal kGap = 10;       // between two designs' columns
+constexpr qreal kPad = 2.5;  // above a row's text
+constexpr qreal kDrop = 3;   // below it, more: a symbol's subscript hangs low
+constexpr qreal kGap = 10;   // between two designs' columns
 
 const QString kTitle = QStringLiteral("Tengelyek összesítése");
 
@@ -40,7 +40,7 @@ struct Cell {
   bool stale = false;  // a result that does not follow the inputs: italic on amber
   bool marked = false;
   QString words;
-  int note = 0;  // 1.. in the notes under its table
+  int note = 0;      // 1.. in the notes under its table
   ValueCell fitted;  // on the common decimal point, or wrapped and cut
 };
 
@@ -116,8 +116,8 @@ std::vector<SummaryRow> check_summary_rows(std::span<const ReportedDesign> desig
         shown << (v == QString::fromUtf8(kNotGiven.data()) ? QStringLiteral("–") : v);
       const bool stale =
           !words.isEmpty() && (l.words.isEmpty() || l.stale) && (l.limit_words.isEmpty() || l.limit_stale);
-      row.cells.push_back({shown.join(QStringLiteral(" / ")), stale, !words.isEmpty(), words.join(QStringLiteral("; ")),
-                           0, {}});
+      row.cells.push_back(
+          {shown.join(QStringLiteral(" / ")), stale, !words.isEmpty(), words.join(QStringLiteral("; ")), 0, {}});
     }
     rows.push_back(std::move(row));
   }
@@ -127,9 +127,15 @@ std::vector<SummaryRow> check_summary_rows(std::span<const ReportedDesign> desig
 
 struct Sheet {
   explicit Sheet(const QPaintDevice& device)
-      : body(report_font(9.75)), italic(report_font(9.75, false, true)), bold(report_font(9.75, true)),
-        head(report_font(8.25)), small(report_font(7)), metrics(body, &device), italic_metrics(italic, &device),
-        bold_metrics(bold, &device), small_metrics(small, &device) {}
+      : body(report_font(9.75)),
+        italic(report_font(9.75, false, true)),
+        bold(report_font(9.75, true)),
+        head(report_font(8.25)),
+        small(report_font(7)),
+        metrics(body, &device),
+        italic_metrics(italic, &device),
+        bold_metrics(bold, &device),
+        small_metrics(small, &device) {}
   QFont body, italic, bold, head, small;
   QFontMetricsF metrics, italic_metrics, bold_metrics, small_metrics;
   qreal symbol_width = 0, unit_width = 0, column_width = 0, note_room = 0;
@@ -244,8 +250,8 @@ Block column_heads(const std::shared_ptr<const Sheet>& s, const ReportFlow& flow
 }
 
 // `row` lives in the sheet, which the block keeps.
-Block row_block(const std::shared_ptr<const Sheet>& s, const ReportFlow& flow, const SummaryRow& row,
-                std::size_t first, std::size_t count) {
+Block row_block(const std::shared_ptr<const Sheet>& s, const ReportFlow& flow, const SummaryRow& row, std::size_t first,
+                std::size_t count) {
   const qreal left = flow.left();
   const qreal unit_x = left + s->symbol_width;
   const qreal first_x = unit_x + s->unit_width;
@@ -253,35 +259,34 @@ Block row_block(const std::shared_ptr<const Sheet>& s, const ReportFlow& flow, c
   qreal h = s->metrics.lineSpacing();
   for (std::size_t d = first; d < first + count; ++d) h = std::max(h, row.cells[d].fitted.cell.height);
   const qreal height = h + kPad + kDrop;
-  return {height, [s, &row, first, count, height, left, unit_x, first_x, right](QPainter& p, qreal y) {
-            const qreal base = y + kPad + s->metrics.ascent();
-            p.setPen(Qt::black);
-            draw_symbol(p, QPointF(left, base), row.symbol, s->body);
-            p.setFont(s->body);
-            p.drawText(QPointF(unit_x, base), row.unit);
-            for (std::size_t d = 0; d < count; ++d) {
-              const Cell& c = row.cells[first + d];
-              const qreal x = first_x + s->column_width * static_cast<qreal>(d);
-              if (c.marked)
-                p.fillRect(QRectF(x - 3, y + 1, s->column_width - kGap + 3, height - 2),
-                           c.stale ? stale_tint() : problem_tint());
-              p.setPen(Qt::black);
-              const QFont& font = c.stale ? s->italic : s->body;
-              draw_cell(p, c.fitted.cell, font, QPointF(x + c.fitted.indent, y + kPad),
-                        s->text_width() - c.fitted.indent);
-              if (c.note > 0) {
-                // The note's number raised after the figure's first line,
-                // apart from it so that a copied figure keeps no stray digit.
-                const QString& shown = c.fitted.cell.lines == 1 ? c.fitted.cell.text : c.text;
-                const qreal end =
-                    std::min(c.fitted.indent + s->metrics_of(c).horizontalAdvance(shown), s->text_width());
-                p.setFont(s->small);
-                p.drawText(QPointF(x + end + 3, base - s->metrics.ascent() * 0.35), QString::number(c.note));
-              }
-            }
-            p.setPen(row.group_end ? QPen(kQuietInk, 0.75) : QPen(QColor(200, 200, 200), 0.5));
-            p.drawLine(QPointF(left, y + height), QPointF(right, y + height));
-          }};
+  return {
+      height, [s, &row, first, count, height, left, unit_x, first_x, right](QPainter& p, qreal y) {
+        const qreal base = y + kPad + s->metrics.ascent();
+        p.setPen(Qt::black);
+        draw_symbol(p, QPointF(left, base), row.symbol, s->body);
+        p.setFont(s->body);
+        p.drawText(QPointF(unit_x, base), row.unit);
+        for (std::size_t d = 0; d < count; ++d) {
+          const Cell& c = row.cells[first + d];
+          const qreal x = first_x + s->column_width * static_cast<qreal>(d);
+          if (c.marked)
+            p.fillRect(QRectF(x - 3, y + 1, s->column_width - kGap + 3, height - 2),
+                       c.stale ? stale_tint() : problem_tint());
+          p.setPen(Qt::black);
+          const QFont& font = c.stale ? s->italic : s->body;
+          draw_cell(p, c.fitted.cell, font, QPointF(x + c.fitted.indent, y + kPad), s->text_width() - c.fitted.indent);
+          if (c.note > 0) {
+            // The note's number raised after the figure's first line,
+            // apart from it so that a copied figure keeps no stray digit.
+            const QString& shown = c.fitted.cell.lines == 1 ? c.fitted.cell.text : c.text;
+            const qreal end = std::min(c.fitted.indent + s->metrics_of(c).horizontalAdvance(shown), s->text_width());
+            p.setFont(s->small);
+            p.drawText(QPointF(x + end + 3, base - s->metrics.ascent() * 0.35), QString::number(c.note));
+          }
+        }
+        p.setPen(row.group_end ? QPen(kQuietInk, 0.75) : QPen(QColor(200, 200, 200), 0.5));
+        p.drawLine(QPointF(left, y + height), QPointF(right, y + height));
+      }};
 }
 
 // The words of a table's marks, numbered as its cells are, in one block: the
@@ -370,8 +375,8 @@ void add_design_summary(ReportFlow& flow, const QPaintDevice& device, std::span<
               [s, left, right, line](QPainter& p, qreal top) {
                 p.setFont(s->italic);
                 p.setPen(Qt::black);
-                p.drawText(QRectF(left, top, right - left, s->metrics.lineSpacing() + 4),
-                           Qt::AlignLeft | Qt::AlignTop, line);
+                p.drawText(QRectF(left, top, right - left, s->metrics.lineSpacing() + 4), Qt::AlignLeft | Qt::AlignTop,
+                           line);
               },
               true});
   }

@@ -45,9 +45,14 @@ Columns columns(const ReportFlow& flow) {
 
 struct Style {
   Style(const ReportFlow& flow, const QPaintDevice& device)
-      : cols(columns(flow)), body(report_font(9.75)), italic(report_font(9.75, false, true)),
-        bold(report_font(9.75, true)), metrics(body, &device), italic_metrics(italic, &device),
-        line(metrics.lineSpacing()), device(device) {}
+      : cols(columns(flow)),
+        body(report_font(9.75)),
+        italic(report_font(9.75, false, true)),
+        bold(report_font(9.75, true)),
+        metrics(body, &device),
+        italic_metrics(italic, &device),
+        line(metrics.lineSpacing()),
+        device(device) {}
   Columns cols;
   QFont body, italic, bold;
   QFontMetricsF metrics, italic_metrics;

@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "core/number_text.h"
-#include "presentation/plot/plot_text.h"
 #include "presentation/plot/nice_ticks.h"
 #include "presentation/plot/plot_parts.h"
+#include "presentation/plot/plot_text.h"
 
 namespace vorbento {
 
@@ -59,8 +59,9 @@ bool same_picture(const PlaneData& a, const PlaneData& b) {
 QString plane_accessible_name() { return QStringLiteral("A motor fordulatszám–nyomaték síkja"); }
 
 QString plane_description() {
-  return QStringLiteral("A motor nyomatéka a fordulatszám függvényében a ciklus hat szakaszában, az átlagos "
-                        "munkaponttal és a motor határaival.");
+  return QStringLiteral(
+      "A motor nyomatéka a fordulatszám függvényében a ciklus hat szakaszában, az átlagos "
+      "munkaponttal és a motor határaival.");
 }
 
 void paint_plane(QPainter& p, const QRectF& target, const PlaneData& d, const CycleStyle& s) {
@@ -72,11 +73,13 @@ void paint_plane(QPainter& p, const QRectF& target, const PlaneData& d, const Cy
 
   // The notes under the plot: the diagram's, then the check's own marked rows.
   std::vector<QString> notes;
-  for (const CycleNote& n : d.cycle.notes) notes.push_back(QString(n.symbol).remove(QLatin1Char('_')) + QStringLiteral(": ") + n.words);
+  for (const CycleNote& n : d.cycle.notes)
+    notes.push_back(QString(n.symbol).remove(QLatin1Char('_')) + QStringLiteral(": ") + n.words);
   const CheckLine* mean = nullptr;
   for (const CheckLine& l : d.check.lines) {
     if (l.row->quantity == CheckQuantity(CheckFigure::natlag)) mean = &l;
-    const bool drawn = l.row->quantity == CheckQuantity(CheckFigure::natlag) || l.row->quantity == CheckQuantity(Field::nmg0);
+    const bool drawn =
+        l.row->quantity == CheckQuantity(CheckFigure::natlag) || l.row->quantity == CheckQuantity(Field::nmg0);
     if (!drawn) continue;
     if (l.marked()) notes.push_back(QString(l.symbol).remove(QLatin1Char('_')) + QStringLiteral(" – ") + l.words);
     if (!l.limit_words.isEmpty()) notes.push_back(l.limit_words);
@@ -145,7 +148,8 @@ void paint_plane(QPainter& p, const QRectF& target, const PlaneData& d, const Cy
   p.setPen(s.ink);
   pen.text(QPointF(target.left(), target.top() + pen.mm(1.5) + pen.ascent()), QStringLiteral("M (Nm)"));
   draw_upright_axis(p, pen, s, y, x0, x1);
-  draw_level_ticks(p, pen, s, x.ticks, bottom, [&x](double n) -> std::optional<qreal> { return x.at(n); }, top);
+  draw_level_ticks(
+      p, pen, s, x.ticks, bottom, [&x](double n) -> std::optional<qreal> { return x.at(n); }, top);
   rule(p, QPointF(x0, bottom), QPointF(x1, bottom), pen.pt(0.75), s.quiet);
   // The axes through zero, where the ranges reach past it.
   rule(p, at(x.ticks.first, 0), at(x.ticks.last(), 0), pen.pt(0.75), s.quiet);

@@ -130,8 +130,9 @@ const std::array<QString, 6>& check_column_titles() {
 }
 
 QString check_span_note() {
-  return QStringLiteral("Az orsó hossza (l_orsó) a csapágyak távolságát jelenti: a leghosszabb szabad hossz, "
-                        "az óvatos választás.");
+  return QStringLiteral(
+      "Az orsó hossza (l_orsó) a csapágyak távolságát jelenti: a leghosszabb szabad hossz, "
+      "az óvatos választás.");
 }
 
 QString check_input_title(CheckInput c) {

@@ -20,8 +20,8 @@ struct CheckLine {
   const CheckRow* row = nullptr;
   QString name, symbol, value, unit, limit, source;
   std::optional<double> number;  // the value's number; none for a text that stands instead
-  QString words;  // "M_gyG1: Nem követi ..."; empty when nothing is marked
-  bool stale = false;  // every word says why a result lags, none what is wrong with a text
+  QString words;                 // "M_gyG1: Nem követi ..."; empty when nothing is marked
+  bool stale = false;            // every word says why a result lags, none what is wrong with a text
   // The same for the limits beside it.
   QStringList limit_values;  // each limit's value alone, as the summary shows it
   QString limit_words;

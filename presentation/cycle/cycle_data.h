@@ -19,8 +19,8 @@ struct CycleQuantity {
   QString symbol;  // as the page writes it, "M_lG1"; a minus before it where the motor gives it the other sign
   QString text;    // exactly as the field shows it
   std::optional<double> value;  // the text's number, signed as drawn; none if the text is no number
-  QString words;   // the mark's words, as its tooltip says them; empty when there is nothing to say
-  bool stale = false;  // the words say why a result lags the inputs, not what is wrong with a text
+  QString words;                // the mark's words, as its tooltip says them; empty when there is nothing to say
+  bool stale = false;           // the words say why a result lags the inputs, not what is wrong with a text
 
   bool marked() const { return !words.isEmpty(); }
   bool operator==(const CycleQuantity&) const = default;

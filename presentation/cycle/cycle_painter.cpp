@@ -41,8 +41,8 @@ qreal pair_width(const PlotText& pen, const CycleQuantity& q, const QString& who
 
 // Two lines centred on `x`: the symbol above its text, its subscript clear of
 // it; a text wider than `room` cut with "…". Returns the grounds' outline.
-QRectF draw_pair(QPainter& p, PlotText& pen, const CycleStyle& s, const CycleQuantity& q, const QString& whole,
-                 qreal x, qreal top, qreal room, QColor ink) {
+QRectF draw_pair(QPainter& p, PlotText& pen, const CycleStyle& s, const CycleQuantity& q, const QString& whole, qreal x,
+                 qreal top, qreal room, QColor ink) {
   const PlotLabel sym = label_of(q, {}, ink);
   const QRectF symbol_ground = draw_label(p, pen, s, sym, QPointF(x - label_width(pen, sym) / 2, top));
   const bool italic = q.stale;
@@ -69,8 +69,10 @@ void draw_cycle_time_line(QPainter& p, const PlotText& pen, const CycleStyle& s,
   qreal y = a.y();
   const auto piece = [&](qreal to) {
     if (to <= y) return;
-    if (marked) rule(p, QPointF(a.x(), y), QPointF(a.x(), to), lw, s.ink, {lw, pen.mm(1)});
-    else rule(p, QPointF(a.x(), y), QPointF(a.x(), to), lw, s.ink, {pen.mm(2), pen.mm(1.2)});
+    if (marked)
+      rule(p, QPointF(a.x(), y), QPointF(a.x(), to), lw, s.ink, {lw, pen.mm(1)});
+    else
+      rule(p, QPointF(a.x(), y), QPointF(a.x(), to), lw, s.ink, {pen.mm(2), pen.mm(1.2)});
   };
   for (const auto& [from, to] : cuts) {
     piece(std::min(from, b.y()));
@@ -213,8 +215,8 @@ void paint_cycle(QPainter& p, const QRectF& target, const CycleData& d, const Cy
   const qreal spacing = tick_spacing(pen);
   const PlotAxis speed_axis = value_axis(speeds, speed_bottom, speed_high, spacing);
   const qreal torque_high = torque_top + pair;
-  const PlotAxis torque_axis =
-      value_axis(torques, std::max(torque_bottom - pair - pen.pt(2), torque_high + axis_least(pen)), torque_high, spacing);
+  const PlotAxis torque_axis = value_axis(
+      torques, std::max(torque_bottom - pair - pen.pt(2), torque_high + axis_least(pen)), torque_high, spacing);
   qreal ticks_width = 0;
   for (const PlotAxis* a : {&speed_axis, &torque_axis})
     for (int k = 0; k < a->ticks.count; ++k)
@@ -225,9 +227,9 @@ void paint_cycle(QPainter& p, const QRectF& target, const CycleData& d, const Cy
   // The time axis: each segment wide enough for its labels.
   qreal widest = 0;
   for (const CycleSegment& seg : d.segments) {
-    widest = std::max({widest, label_width(pen, label_of(seg.duration, {}, s.ink)),
-                       label_width(pen, label_of(seg.torque, {}, s.ink)),
-                       pen.width(seg.duration.text, seg.duration.stale), pen.width(seg.torque.signed_text(), seg.torque.stale)});
+    widest = std::max(
+        {widest, label_width(pen, label_of(seg.duration, {}, s.ink)), label_width(pen, label_of(seg.torque, {}, s.ink)),
+         pen.width(seg.duration.text, seg.duration.stale), pen.width(seg.torque.signed_text(), seg.torque.stale)});
   }
   // A figure typed absurdly long is cut under its segment instead of crowding the others out.
   widest = std::min(widest, (x1 - x0) / 6 - pen.mm(2.5));
@@ -330,8 +332,8 @@ void paint_cycle(QPainter& p, const QRectF& target, const CycleData& d, const Cy
     const qreal w = pair_width(pen, m, m.signed_text(), room);
     const qreal mid = aside((piece.x0 + piece.x1) / 2 - w / 2, w, piece.x0, piece.x1) + w / 2;
     const bool below = *m.value < 0;
-    grounds.push_back(draw_pair(p, pen, s, m, m.signed_text(), mid, below ? y + pen.pt(1) : y - pair - pen.pt(1),
-                                room, s.torque));
+    grounds.push_back(
+        draw_pair(p, pen, s, m, m.signed_text(), mid, below ? y + pen.pt(1) : y - pair - pen.pt(1), room, s.torque));
   }
   // The cycle time's label on top, left of its line, and the line itself.
   if (cycle_time_drawn) {

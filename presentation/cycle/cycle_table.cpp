@@ -24,8 +24,10 @@ CycleCell speed_cell(const CycleData& d, const CycleSegment& s) {
   const QString zero = QStringLiteral("0");
   const CycleQuantity* shown = from ? from : to;
   CycleCell c{QString(), shown ? shown->words : QString(), shown && shown->stale};
-  if (from == to && from) c.text = from->text;
-  else c.text = (from ? from->text : zero) + QStringLiteral(" → ") + (to ? to->text : zero);
+  if (from == to && from)
+    c.text = from->text;
+  else
+    c.text = (from ? from->text : zero) + QStringLiteral(" → ") + (to ? to->text : zero);
   return c;
 }
 
@@ -33,14 +35,14 @@ CycleCell speed_cell(const CycleData& d, const CycleSegment& s) {
 
 const std::array<QString, 4>& cycle_column_titles() {
   static const std::array<QString, 4> titles{QStringLiteral("Szakasz"), QStringLiteral("Időtartam (s)"),
-                                             QStringLiteral("Fordulatszám (1/min)"),
-                                             QStringLiteral("Nyomaték (Nm)")};
+                                             QStringLiteral("Fordulatszám (1/min)"), QStringLiteral("Nyomaték (Nm)")};
   return titles;
 }
 
 std::vector<CycleRow> cycle_rows(const CycleData& d) {
   std::vector<CycleRow> rows;
-  for (const CycleSegment& s : d.segments) rows.push_back({s.name, {cell(s.duration), speed_cell(d, s), cell(s.torque)}});
+  for (const CycleSegment& s : d.segments)
+    rows.push_back({s.name, {cell(s.duration), speed_cell(d, s), cell(s.torque)}});
   rows.push_back({QStringLiteral("A motor maximális nyomatéka"), {CycleCell{}, CycleCell{}, cell(d.peak)}});
   rows.push_back({QStringLiteral("A motor névleges nyomatéka"), {CycleCell{}, CycleCell{}, cell(d.rated)}});
   rows.push_back({QStringLiteral("Időarányos átlagnyomaték"), {CycleCell{}, CycleCell{}, cell(d.average)}});

@@ -52,8 +52,10 @@ TimeAxis lay_out_time(const CycleData& data, qreal left, qreal right, qreal leas
     qreal rest_width = width;
     double rest_time = 0;
     for (const TimePiece& p : axis.pieces) {
-      if (p.stretched) rest_width -= least;
-      else rest_time += p.t1 - p.t0;
+      if (p.stretched)
+        rest_width -= least;
+      else
+        rest_time += p.t1 - p.t0;
     }
     if (rest_time <= 0) {
       all_stretched = true;

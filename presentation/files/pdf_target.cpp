@@ -14,8 +14,7 @@ QString pdf_overwrite_refusal(const QString& path) {
   if (target.isFile() && target.size() == 0) return {};
   QFile file(path);
   if (file.open(QIODevice::ReadOnly) && file.read(5) == "%PDF-") return {};
-  return QStringLiteral("A fájl már létezik, és nem PDF: „%1”.")
-      .arg(QDir::toNativeSeparators(path));
+  return QStringLiteral("A fájl már létezik, és nem PDF: „%1”.").arg(QDir::toNativeSeparators(path));
 }
 
 }  // namespace vorbento

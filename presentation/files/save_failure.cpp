@@ -17,7 +17,8 @@ QString save_failure_reason(const QString& path, QFileDevice::FileError error, c
   if (target.isDir()) return QStringLiteral("A fájl helyén egy mappa áll: %1.").arg(quoted(path));
   if (!folder.exists()) return QStringLiteral("A mappa nem létezik: %1.").arg(quoted(folder.filePath()));
   if (!folder.isDir()) return QStringLiteral("Ez nem mappa, hanem fájl: %1.").arg(quoted(folder.filePath()));
-  if (!folder.isWritable()) return QStringLiteral("Nincs írási jog ebben a mappában: %1.").arg(quoted(folder.filePath()));
+  if (!folder.isWritable())
+    return QStringLiteral("Nincs írási jog ebben a mappában: %1.").arg(quoted(folder.filePath()));
   if (target.exists() && !target.isWritable()) return QStringLiteral("A fájl írásvédett: %1.").arg(quoted(path));
   switch (error) {
     case QFileDevice::ResourceError:

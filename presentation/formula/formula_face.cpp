@@ -24,10 +24,9 @@ QRawFont load(const char* file, bool italic, int pixel_size) {
 }  // namespace
 
 FormulaStyle liberation_serif_style(int body_px, int script_px) {
-  return FormulaStyle(load("LiberationSerif-Regular.ttf", false, body_px),
-                      load("LiberationSerif-Italic.ttf", true, body_px),
-                      load("LiberationSerif-Regular.ttf", false, script_px),
-                      load("LiberationSerif-Italic.ttf", true, script_px));
+  return FormulaStyle(
+      load("LiberationSerif-Regular.ttf", false, body_px), load("LiberationSerif-Italic.ttf", true, body_px),
+      load("LiberationSerif-Regular.ttf", false, script_px), load("LiberationSerif-Italic.ttf", true, script_px));
 }
 
 }  // namespace vorbento::formula

@@ -12,8 +12,8 @@
 
 namespace vorbento::formula {
 
-FormulaStyle::FormulaStyle(const QRawFont& upright_body, const QRawFont& italic_body,
-                           const QRawFont& upright_script, const QRawFont& italic_script)
+FormulaStyle::FormulaStyle(const QRawFont& upright_body, const QRawFont& italic_body, const QRawFont& upright_script,
+                           const QRawFont& italic_script)
     : upright_body_(upright_body),
       italic_body_(italic_body),
       upright_script_(upright_script),
@@ -51,9 +51,7 @@ qreal FormulaStyle::axis(int level) const {
   return -set(QStringLiteral("\u2212"), level).outline.boundingRect().center().y();
 }
 
-qreal FormulaStyle::x_height(int level) const {
-  return -set(QStringLiteral("x"), level).outline.boundingRect().top();
-}
+qreal FormulaStyle::x_height(int level) const { return -set(QStringLiteral("x"), level).outline.boundingRect().top(); }
 
 namespace {
 
@@ -148,7 +146,8 @@ class Sequence final : public Item {
 
 class Scripts final : public Item {
  public:
-  Scripts(ItemPtr base, ItemPtr sub, ItemPtr sup) : base_(std::move(base)), sub_(std::move(sub)), sup_(std::move(sup)) {}
+  Scripts(ItemPtr base, ItemPtr sub, ItemPtr sup)
+      : base_(std::move(base)), sub_(std::move(sub)), sup_(std::move(sup)) {}
 
   Extent measure(const FormulaStyle& style, int level) const override {
     const Geometry g = geometry(style, level);
@@ -225,8 +224,7 @@ class Fraction final : public Item {
     painter.fillRect(QRectF(origin.x() + 0.5 * pad(style, level), bar_top, all.width - pad(style, level), kBar),
                      Qt::black);
     num_->draw(painter, QPointF(origin.x() + (all.width - n.width) / 2, bar_top - gap - n.descent), style, level);
-    den_->draw(painter, QPointF(origin.x() + (all.width - d.width) / 2, bar_top + kBar + gap + d.ascent), style,
-               level);
+    den_->draw(painter, QPointF(origin.x() + (all.width - d.width) / 2, bar_top + kBar + gap + d.ascent), style, level);
   }
 
  private:
@@ -239,8 +237,7 @@ class Fraction final : public Item {
 
 class Fenced final : public Item {
  public:
-  Fenced(ItemPtr content, QChar open, QChar close)
-      : content_(std::move(content)), open_(open), close_(close) {}
+  Fenced(ItemPtr content, QChar open, QChar close) : content_(std::move(content)), open_(open), close_(close) {}
 
   Extent measure(const FormulaStyle& style, int level) const override {
     const Extent c = content_->measure(style, level);

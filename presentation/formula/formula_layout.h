@@ -3,9 +3,9 @@
 // measured and drawn with QPainter. It knows nothing about what the formulas mean.
 #pragma once
 
+#include <QHash>
 #include <QPainterPath>
 #include <QPointF>
-#include <QHash>
 #include <QRawFont>
 #include <QString>
 

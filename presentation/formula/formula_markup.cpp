@@ -16,8 +16,8 @@ constexpr char16_t kMinus = u'\u2212';
 bool is_operator(QChar c) { return c == u'=' || c == u'+' || c == u'*' || c == kMinus; }
 
 bool is_special(QChar c) {
-  return c.isSpace() || is_operator(c) || c == u'\\' || c == u'{' || c == u'}' || c == u'(' || c == u')' ||
-         c == u'[' || c == u']' || c == u'_' || c == u'^';
+  return c.isSpace() || is_operator(c) || c == u'\\' || c == u'{' || c == u'}' || c == u'(' || c == u')' || c == u'[' ||
+         c == u']' || c == u'_' || c == u'^';
 }
 
 // Latin letters on the main line are symbols and slant; the rest stands upright.

@@ -24,7 +24,6 @@ struct RowPlacement {
 // device-independent pixels, `pixel_ratio` device pixels to each: a high-DPI
 // screen gets the outlines set at its own resolution, not an enlarged picture.
 // Throws std::invalid_argument when a row's markup is malformed.
-QImage typeset_rows(QSize size, const FormulaStyle& style, std::span<const RowPlacement> rows,
-                    qreal pixel_ratio = 1.0);
+QImage typeset_rows(QSize size, const FormulaStyle& style, std::span<const RowPlacement> rows, qreal pixel_ratio = 1.0);
 
 }  // namespace vorbento::formula

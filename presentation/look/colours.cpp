@@ -44,10 +44,10 @@ QColor legible_on(const QColor& text, const QColor& background, double ratio) {
   QColor result = QColor(at(far).rgb());  // whole 8-bit channels, as drawn
   // Whole 8-bit channels may fall just short: one more step in the same direction.
   for (int n = 0; n < 255 && contrast_ratio(result, background) < ratio; ++n)
-    result = darken ? QColor(std::max(0, result.red() - 1), std::max(0, result.green() - 1),
-                             std::max(0, result.blue() - 1))
-                    : QColor(std::min(255, result.red() + 1), std::min(255, result.green() + 1),
-                             std::min(255, result.blue() + 1));
+    result =
+        darken ? QColor(std::max(0, result.red() - 1), std::max(0, result.green() - 1), std::max(0, result.blue() - 1))
+               : QColor(std::min(255, result.red() + 1), std::min(255, result.green() + 1),
+                        std::min(255, result.blue() + 1));
   return result;
 }
 

@@ -6,13 +6,20 @@ namespace vorbento {
 
 QString problem_message(Problem p) {
   switch (p) {
-    case Problem::none: return {};
-    case Problem::not_a_number: return QStringLiteral("Nem szám");
-    case Problem::out_of_range: return QStringLiteral("A szám túl nagy");
-    case Problem::not_positive: return QStringLiteral("0-nál nagyobb szám kell");
-    case Problem::negative: return QStringLiteral("Nem lehet negatív");
-    case Problem::bore_too_large: return QStringLiteral("A furat nagyobb a külső átmérőnél");
-    case Problem::overflow: return QStringLiteral("Az eredmény túl nagy");
+    case Problem::none:
+      return {};
+    case Problem::not_a_number:
+      return QStringLiteral("Nem szám");
+    case Problem::out_of_range:
+      return QStringLiteral("A szám túl nagy");
+    case Problem::not_positive:
+      return QStringLiteral("0-nál nagyobb szám kell");
+    case Problem::negative:
+      return QStringLiteral("Nem lehet negatív");
+    case Problem::bore_too_large:
+      return QStringLiteral("A furat nagyobb a külső átmérőnél");
+    case Problem::overflow:
+      return QStringLiteral("Az eredmény túl nagy");
     case Problem::shorter_than_motions:
       return QStringLiteral("A hat mozgás együtt hosszabb a ciklusidőnél.");
   }

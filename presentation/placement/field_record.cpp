@@ -148,7 +148,8 @@ QString accessible_name(Field f) {
   const FieldRecord& r = kFields[index(f)];
   if (r.spoken) return QString::fromUtf8(r.spoken);
   const QString unit = QString::fromUtf8(r.unit);
-  return QString::fromUtf8(r.description) + (unit.isEmpty() ? QString() : QStringLiteral(" (") + unit + QStringLiteral(")"));
+  return QString::fromUtf8(r.description) +
+         (unit.isEmpty() ? QString() : QStringLiteral(" (") + unit + QStringLiteral(")"));
 }
 
 }  // namespace vorbento

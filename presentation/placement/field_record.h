@@ -47,4 +47,3 @@ const FieldRecord& field_record(Field f);
 QString accessible_name(Field f);
 
 }  // namespace vorbento
-

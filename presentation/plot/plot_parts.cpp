@@ -135,8 +135,10 @@ void rule(QPainter& p, QPointF a, QPointF b, qreal width, const QColor& colour, 
   const qreal to = across ? std::max(a.x(), b.x()) : std::max(a.y(), b.y());
   const qreal at = across ? a.y() : a.x();
   const auto fill = [&](qreal s0, qreal s1) {
-    if (across) p.fillRect(QRectF(s0, at - width / 2, s1 - s0, width), colour);
-    else p.fillRect(QRectF(at - width / 2, s0, width, s1 - s0), colour);
+    if (across)
+      p.fillRect(QRectF(s0, at - width / 2, s1 - s0, width), colour);
+    else
+      p.fillRect(QRectF(at - width / 2, s0, width, s1 - s0), colour);
   };
   if (pattern.size() < 2) {
     fill(from - width / 2, to + width / 2);
@@ -158,10 +160,14 @@ void draw_limit_line(QPainter& p, PlotText& pen, const LimitLine& l, qreal x0, q
 void draw_limit_line(QPainter& p, PlotText& pen, const LimitLine& l, QPointF a, QPointF b) {
   const qreal w = pen.pt(l.dash == Qt::SolidLine ? 1.0 : 1.2);
   const QColor& c = l.label.ink;
-  if (l.label.mark != PlotMark::none) rule(p, a, b, w, c, {w, pen.mm(1)});
-  else if (l.dash == Qt::DashLine) rule(p, a, b, w, c, {pen.mm(2), pen.mm(1.2)});
-  else if (l.dash == Qt::DashDotLine) rule(p, a, b, w, c, {pen.mm(2.4), pen.mm(1), w, pen.mm(1)});
-  else rule(p, a, b, w, c);
+  if (l.label.mark != PlotMark::none)
+    rule(p, a, b, w, c, {w, pen.mm(1)});
+  else if (l.dash == Qt::DashLine)
+    rule(p, a, b, w, c, {pen.mm(2), pen.mm(1.2)});
+  else if (l.dash == Qt::DashDotLine)
+    rule(p, a, b, w, c, {pen.mm(2.4), pen.mm(1), w, pen.mm(1)});
+  else
+    rule(p, a, b, w, c);
 }
 
 std::vector<qreal> spread_labels(const std::vector<qreal>& centres, qreal height, qreal lowest) {

@@ -39,9 +39,7 @@ struct TextKey {
   bool operator==(const TextKey&) const = default;
 };
 
-size_t qHash(const TextKey& k, size_t seed = 0) {
-  return qHashMulti(seed, k.pixels, k.italic, k.width, k.text);
-}
+size_t qHash(const TextKey& k, size_t seed = 0) { return qHashMulti(seed, k.pixels, k.italic, k.width, k.text); }
 
 struct ShapedTexts {
   QHash<TextKey, QStaticText> texts;

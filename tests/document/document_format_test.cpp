@@ -1,9 +1,9 @@
 // The .vorbento format: its exact bytes, its round trip, and every refusal.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
 #include <fstream>
 #include <string>
-#include <unistd.h>
 
 #include "calc/handlers.h"
 #include "document/document_file.h"

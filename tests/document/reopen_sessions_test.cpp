@@ -33,11 +33,20 @@ Typed new_text(Field f, std::mt19937& rng) {
   const std::string clean = buf;
   std::string t = clean;
   switch (rng() % 20) {
-    case 0: if (const auto p = t.find('.'); p != t.npos) t[p] = ','; break;
-    case 1: t = " " + t + " "; break;
-    case 2: t += "x"; break;
-    case 3: t.clear(); break;
-    default: break;
+    case 0:
+      if (const auto p = t.find('.'); p != t.npos) t[p] = ',';
+      break;
+    case 1:
+      t = " " + t + " ";
+      break;
+    case 2:
+      t += "x";
+      break;
+    case 3:
+      t.clear();
+      break;
+    default:
+      break;
   }
   return {t, clean};
 }
@@ -115,11 +124,13 @@ TEST(Reopen, FourHundredEditedDesignsOpenAsTheyWereSaved) {
   }
   // Results current in both that differ: the edited session computed them
   // from working values, the opened one from the texts shown.
-  std::printf("reopen: inputs exact %d/400; saved unmarked %d; no input marked in %d, every result "
-              "current in %d; current results differing in %d sessions (%d fields, %d of them by more than one unit of the last digit, "
-              "at most %.0f)\n",
-              exact_inputs, edited_unmarked, unmarked, unmarked_current, sessions_differing, results_differing,
-              beyond_one, worst_units);
+  std::printf(
+      "reopen: inputs exact %d/400; saved unmarked %d; no input marked in %d, every result "
+      "current in %d; current results differing in %d sessions (%d fields, %d of them by more than one unit of the "
+      "last digit, "
+      "at most %.0f)\n",
+      exact_inputs, edited_unmarked, unmarked, unmarked_current, sessions_differing, results_differing, beyond_one,
+      worst_units);
   EXPECT_EQ(exact_inputs, 400);
   EXPECT_EQ(unmarked_current, unmarked);
   EXPECT_LE(worst_units, 2.01);

@@ -54,13 +54,20 @@ const HandlerTable& table() {
 struct Recorder : FieldObserver {
   std::vector<std::string> texts, marks, failures;
   void text_changed(Field f, const std::string& t) override { texts.push_back(std::string(name(f)) + "=" + t); }
-  void mark_changed(Field f, Problem p) override { marks.push_back(std::string(name(f)) + ":" + std::string(describe(p))); }
-  void failed(Field f, Problem p) override { failures.push_back(std::string(name(f)) + ":" + std::string(describe(p))); }
+  void mark_changed(Field f, Problem p) override {
+    marks.push_back(std::string(name(f)) + ":" + std::string(describe(p)));
+  }
+  void failed(Field f, Problem p) override {
+    failures.push_back(std::string(name(f)) + ":" + std::string(describe(p)));
+  }
 };
 
 class Cascade : public ::testing::Test {
  protected:
-  void SetUp() override { g_log.clear(); store.add_observer(&rec); }
+  void SetUp() override {
+    g_log.clear();
+    store.add_observer(&rec);
+  }
   FieldStore store{table()};
   Recorder rec;
 };

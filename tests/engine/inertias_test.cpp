@@ -25,11 +25,13 @@ TEST(Inertias, FormulasReproduceTheWorkedExample) {
 }
 
 TEST(Inertias, WheelDimensionsAndDensity) {
-  struct Case { Field field; const char* text; const char* jmk; };
+  struct Case {
+    Field field;
+    const char* text;
+    const char* jmk;
+  };
   const Case cases[] = {
-      {dmk, "0.04", "0.0000430588"},
-      {pmk, "2700", "0.0000087271"},
-      {dmf, "0", "0.0000252807"},      // a solid wheel
+      {dmk, "0.04", "0.0000430588"},  {pmk, "2700", "0.0000087271"}, {dmf, "0", "0.0000252807"},  // a solid wheel
       {dmf, "", "0.0000252807"},       // emptied: reads "0", a solid wheel
       {dmf, "0.05", "-0.0000800117"},  // bore beyond the rim: not refused
   };
@@ -72,7 +74,11 @@ TEST(Inertias, PageChangeRecomputesTheCouplingOnly) {
 }
 
 TEST(Inertias, MovedMass) {
-  struct Case { const char* mass; const char* jtomeg; const char* jossz; };
+  struct Case {
+    const char* mass;
+    const char* jtomeg;
+    const char* jossz;
+  };
   const Case cases[] = {
       {"40", "0.0000253560", "0.0001291193"},
       {"0", "0.0000000000", "0.0001250623"},

@@ -34,8 +34,13 @@ TEST(Kinematics, RatioEditMovesTheMotorSpeedAndEverythingBehindIt) {
 // Typed key by key over the whole text: the exchange never writes its round
 // trip back into the field under the cursor, only into the other one.
 TEST(Kinematics, TypedRatioAndMotorSpeedStayAsTyped) {
-  struct Case { Field typed; const char* text; Field other; const char* expected; };
-  const Case cases[] = {{i, "1.5", nmg0, "1800"},   {i, "10", nmg0, "12000"},  {i, "12", nmg0, "14400"},
+  struct Case {
+    Field typed;
+    const char* text;
+    Field other;
+    const char* expected;
+  };
+  const Case cases[] = {{i, "1.5", nmg0, "1800"},     {i, "10", nmg0, "12000"},      {i, "12", nmg0, "14400"},
                         {i, "7.3", nmg0, "8760.001"}, {nmg0, "7777", i, "6.480833"}, {nmg0, "8760", i, "7.3"}};
   for (const Case& c : cases) {
     Drive d;

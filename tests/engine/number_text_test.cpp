@@ -9,14 +9,29 @@ namespace vorbento {
 namespace {
 
 TEST(ParseSingle, AcceptsPlainPointCommaSignExponentAndBlanks) {
-  struct Case { const char* text; float value; };
+  struct Case {
+    const char* text;
+    float value;
+  };
   const Case cases[] = {
-      {"2", 2.0f},        {"0.005", 0.005f},   {"0,005", 0.005f},  {"5.", 5.0f},
-      {".5", 0.5f},       {",5", 0.5f},        {"+7", 7.0f},       {"-2.5", -2.5f},
-      {" \t3\t ", 3.0f},  {"1e3", 1000.0f},    {"1E-3", 0.001f},   {"2.5e+2", 250.0f},
-      {"007", 7.0f},      {"0.0000268", 0.0000268f},
+      {"2", 2.0f},
+      {"0.005", 0.005f},
+      {"0,005", 0.005f},
+      {"5.", 5.0f},
+      {".5", 0.5f},
+      {",5", 0.5f},
+      {"+7", 7.0f},
+      {"-2.5", -2.5f},
+      {" \t3\t ", 3.0f},
+      {"1e3", 1000.0f},
+      {"1E-3", 0.001f},
+      {"2.5e+2", 250.0f},
+      {"007", 7.0f},
+      {"0.0000268", 0.0000268f},
       // one line break at the end, as a spreadsheet cell is copied
-      {"5\n", 5.0f},      {"5\r\n", 5.0f},     {" 5 \r\n", 5.0f},
+      {"5\n", 5.0f},
+      {"5\r\n", 5.0f},
+      {" 5 \r\n", 5.0f},
   };
   for (const Case& c : cases) {
     const Parsed<float> r = parse_single(c.text);
@@ -26,9 +41,9 @@ TEST(ParseSingle, AcceptsPlainPointCommaSignExponentAndBlanks) {
 }
 
 TEST(ParseSingle, RejectsWhatIsNoNumber) {
-  for (const char* text : {"", " ", "\t", ".", ",", "-", "+", "e5", "1e", "1e+", "1,2.3", "1.2.3", "--1",
-                           "+-1", "- 1", "1 2", "inf", "nan", "0x10", "1,000.5", "1 000", "abc", "1a",
-                           "\n1", "1\n\n", "1\r", "\n", "1e5.5", "\xc3\xa9"}) {
+  for (const char* text : {"",      " ",     "\t",  ".",   ",",     "-",   "+",   "e5",    "1e",      "1e+",
+                           "1,2.3", "1.2.3", "--1", "+-1", "- 1",   "1 2", "inf", "nan",   "0x10",    "1,000.5",
+                           "1 000", "abc",   "1a",  "\n1", "1\n\n", "1\r", "\n",  "1e5.5", "\xc3\xa9"}) {
     EXPECT_EQ(parse_single(text).problem, Problem::not_a_number) << '"' << text << '"';
   }
 }

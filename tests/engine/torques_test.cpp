@@ -79,8 +79,8 @@ TEST(DynamicTorques, HighLoadGivesANegativeBrakingTorque) {
 
 TEST(DynamicTorques, ZeroTotalInertiaRecomputesOnlyTheReducedGuards) {
   Drive d;
-  d.edit(dorso, "0");      // no screw (before anything read its old inertia)
-  d.edit(m, "0");          // and every other part but the motor itself
+  d.edit(dorso, "0");  // no screw (before anything read its old inertia)
+  d.edit(m, "0");      // and every other part but the motor itself
   for (Field x : {dok, dof, dmk, dmf}) d.edit(x, "0");
   const std::string accel = d[mgyg0], power = d[pgylg0];
   d.edit(jm, "0");  // the total becomes 0

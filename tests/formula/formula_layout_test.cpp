@@ -1,11 +1,11 @@
 // The typesetter on its own: where the parts of fractions, scripts, brackets
 // and radicals land, and that the markup builds the same layout as the items.
-#include "tests/formula/offscreen_main.h"
-#include "presentation/formula/formula_face.h"
 #include "presentation/formula/formula_layout.h"
+#include "presentation/formula/formula_face.h"
 #include "presentation/formula/formula_markup.h"
 #include "presentation/formula/formula_picture.h"
 #include "presentation/formula/formula_rows.h"
+#include "tests/formula/offscreen_main.h"
 
 #include <QImage>
 #include <QObject>
@@ -124,8 +124,8 @@ class FormulaLayoutTest : public QObject {
     QVERIFY(small.ascent >= letters.ascent);
 
     const Extent frac = fraction(text(QStringLiteral("h")), text(QStringLiteral("6,28")))->measure(style, 0);
-    const Extent big = fenced(fraction(text(QStringLiteral("h")), text(QStringLiteral("6,28"))), u'(', u')')
-                           ->measure(style, 0);
+    const Extent big =
+        fenced(fraction(text(QStringLiteral("h")), text(QStringLiteral("6,28"))), u'(', u')')->measure(style, 0);
     QVERIFY(big.ascent > frac.ascent);
     QVERIFY(big.descent > frac.descent);
     QVERIFY(big.width > frac.width);
@@ -162,15 +162,14 @@ class FormulaLayoutTest : public QObject {
     };
     check(u"J_{össz}", scripts(text(QStringLiteral("J"), true), text(QStringLiteral("össz")), nullptr));
     check(u"D_{ok}^4", scripts(text(QStringLiteral("D"), true), text(QStringLiteral("ok")), text(QStringLiteral("4"))));
-    check(u"\\frac{60 * V}{h}",
-          fraction(sequence([] {
-                     std::vector<ItemPtr> v;
-                     v.push_back(text(QStringLiteral("60")));
-                     v.push_back(op(QStringLiteral("*")));
-                     v.push_back(text(QStringLiteral("V"), true));
-                     return v;
-                   }()),
-                   text(QStringLiteral("h"), true)));
+    check(u"\\frac{60 * V}{h}", fraction(sequence([] {
+                                           std::vector<ItemPtr> v;
+                                           v.push_back(text(QStringLiteral("60")));
+                                           v.push_back(op(QStringLiteral("*")));
+                                           v.push_back(text(QStringLiteral("V"), true));
+                                           return v;
+                                         }()),
+                                         text(QStringLiteral("h"), true)));
     check(u"(\\frac{h}{6,28})^2",
           scripts(fenced(fraction(text(QStringLiteral("h"), true), text(QStringLiteral("6,28"))), u'(', u')'), nullptr,
                   text(QStringLiteral("2"))));
@@ -181,8 +180,7 @@ class FormulaLayoutTest : public QObject {
   }
 
   void malformed_markup_is_rejected() {
-    const std::array<const char16_t*, 7> broken{u"(a",       u"a)",   u"\\frac{a}", u"_x",
-                                                u"\\over{a}", u"{a b", u"x_1_2"};
+    const std::array<const char16_t*, 7> broken{u"(a", u"a)", u"\\frac{a}", u"_x", u"\\over{a}", u"{a b", u"x_1_2"};
     for (const char16_t* markup : broken) {
       bool threw = false;
       try {

@@ -1,9 +1,9 @@
 // The formula page: the two pictures (size, eleven rows, the column of "="
 // signs) and the frames, pictures and credit line at their places.
-#include "tests/formula/offscreen_main.h"
+#include "ui/formula/formula_page.h"
 #include "presentation/look/colours.h"
 #include "presentation/look/fonts.h"
-#include "ui/formula/formula_page.h"
+#include "tests/formula/offscreen_main.h"
 
 #include <QFontMetrics>
 #include <QGroupBox>
@@ -66,7 +66,8 @@ std::vector<Band> joined(std::vector<Band> bands, int gap) {
 
 QString describe(const std::vector<Band>& bands) {
   QString s;
-  for (const Band& b : bands) s += QStringLiteral("[y %1-%2 x %3-%4] ").arg(b.top).arg(b.bottom).arg(b.left).arg(b.right);
+  for (const Band& b : bands)
+    s += QStringLiteral("[y %1-%2 x %3-%4] ").arg(b.top).arg(b.bottom).arg(b.left).arg(b.right);
   return s;
 }
 
@@ -96,8 +97,8 @@ void check_rows(const QImage& image, double pitch) {
 
 // The rows' right ends (their "=" signs) in one column near `column`.
 void check_equals_column(const std::vector<Band>& rows, int column) {
-  const auto [lo, hi] = std::minmax_element(rows.begin(), rows.end(),
-                                            [](const Band& a, const Band& b) { return a.right < b.right; });
+  const auto [lo, hi] =
+      std::minmax_element(rows.begin(), rows.end(), [](const Band& a, const Band& b) { return a.right < b.right; });
   QVERIFY2(hi->right - lo->right <= 2, qPrintable(describe(rows)));
   QVERIFY2(qAbs(lo->right - column) <= 6, qPrintable(describe(rows)));
 }
@@ -140,7 +141,7 @@ class FormulaPageTest : public QObject {
   // device pixels each way, the same rows in the same places, scaled.
   void pictures_at_pixel_ratio_two_keep_their_rows() {
     const std::pair<QImage (*)(qreal), QSize> pictures[] = {{vorbento::render_formula_image1, QSize(528, 1048)},
-                                                             {vorbento::render_formula_image2, QSize(1052, 1118)}};
+                                                            {vorbento::render_formula_image2, QSize(1052, 1118)}};
     for (const auto& [render, device_size] : pictures) {
       const QImage normal = render(1.0);
       const QImage sharp = render(2.0);
@@ -212,7 +213,8 @@ class FormulaPageTest : public QObject {
     // Caption: drawn in the highlight colour along the top.
     bool caption_in_highlight = false;
     for (int y = 0; y < 16 && !caption_in_highlight; ++y)
-      for (int x = 0; x < 200 && !caption_in_highlight; ++x) caption_in_highlight = QColor(shot.pixel(x, y)) == highlight;
+      for (int x = 0; x < 200 && !caption_in_highlight; ++x)
+        caption_in_highlight = QColor(shot.pixel(x, y)) == highlight;
     QVERIFY(caption_in_highlight);
 
     auto* credit = child<QLabel>(page, "Label12");

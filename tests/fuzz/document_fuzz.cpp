@@ -34,7 +34,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string written = write_document(*read.inputs, read.checks);
   const DocumentRead again = parse_document(written);
   if (!again.inputs) fail("its own writing refused", bytes);
-  if (*again.inputs != *read.inputs || again.checks != read.checks) fail("texts changed on the way through a file", bytes);
+  if (*again.inputs != *read.inputs || again.checks != read.checks)
+    fail("texts changed on the way through a file", bytes);
   if (write_document(*again.inputs, again.checks) != written) fail("a second writing differs from the first", bytes);
   return 0;
 }

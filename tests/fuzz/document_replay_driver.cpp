@@ -33,7 +33,8 @@ int main(int argc, char** argv) {
   const std::string saved = vorbento::write_document(texts, vorbento::initial_check_texts());
   std::size_t count = 0;
   for (std::size_t cut = 0; cut <= saved.size(); ++cut, ++count) run(saved.substr(0, cut));
-  const std::string changes[] = {"", "\"", "\\", "}", "{", "[", ",", ":", "0", "-", "e", " ", "\xC3", "\xFF", "\xF0\x9F"};
+  const std::string changes[] = {"",  "\"", "\\", "}", "{",    "[",    ",",       ":",
+                                 "0", "-",  "e",  " ", "\xC3", "\xFF", "\xF0\x9F"};
   for (std::size_t at = 0; at < saved.size(); ++at) {
     for (const std::string& c : changes) {
       std::string changed = saved;

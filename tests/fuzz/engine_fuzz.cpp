@@ -21,11 +21,39 @@ namespace {
 
 constexpr std::string_view kAlphabet = "0123456789.,-+eE \t";
 constexpr std::string_view kExtremes[] = {
-    "",       " ",        "0",         "-0",          "1e38",        "-1e38",       "3.4028235e38",
-    "3.5e38", "1e-45",    "1.4e-45",   "1e-38",       "1e308",       "1e400",       "1e-400",
-    "9999999", "0.0000001", "1E+10",   "0,5",         "5.",          ".5",          "-",
-    ".",      "1e",       "1e+",       "1,2.3",       "nan",         "inf",         "0x10",
-    "1 000",  "+7",       "\t2\t",     "123456789012345678901234567890", "0.00000000000000000000001",
+    "",
+    " ",
+    "0",
+    "-0",
+    "1e38",
+    "-1e38",
+    "3.4028235e38",
+    "3.5e38",
+    "1e-45",
+    "1.4e-45",
+    "1e-38",
+    "1e308",
+    "1e400",
+    "1e-400",
+    "9999999",
+    "0.0000001",
+    "1E+10",
+    "0,5",
+    "5.",
+    ".5",
+    "-",
+    ".",
+    "1e",
+    "1e+",
+    "1,2.3",
+    "nan",
+    "inf",
+    "0x10",
+    "1 000",
+    "+7",
+    "\t2\t",
+    "123456789012345678901234567890",
+    "0.00000000000000000000001",
 };
 
 class Reader {
@@ -52,7 +80,8 @@ class Reader {
 
 [[noreturn]] void fail(const Calculator& c, Field f, const char* what) {
   std::fprintf(stderr, "engine_fuzz: %s: %s=\"%s\"\n", what, name(f).data(), c.text(f).c_str());
-  for (std::size_t n = 0; n < kFieldCount; ++n) std::fprintf(stderr, "  %s=%s\n", name(field_at(n)).data(), c.text(field_at(n)).c_str());
+  for (std::size_t n = 0; n < kFieldCount; ++n)
+    std::fprintf(stderr, "  %s=%s\n", name(field_at(n)).data(), c.text(field_at(n)).c_str());
   std::abort();
 }
 
@@ -121,12 +150,27 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const Field f = field_at(n);
     std::string text = calc.text(f);
     switch (action % 8) {
-      case 0: case 1: case 2: text = in.text(); break;
-      case 3: text.push_back(in.character()); break;   // a key typed at the end
-      case 4: if (!text.empty()) text.pop_back(); break;  // Backspace
-      case 5: text = std::string(kExtremes[in.byte() % std::size(kExtremes)]); break;
-      case 6: text = std::to_string(in.byte()) + "e" + std::to_string(static_cast<int>(in.byte()) - 128); break;
-      case 7: calc.tab_changed(); check(calc, typed); continue;
+      case 0:
+      case 1:
+      case 2:
+        text = in.text();
+        break;
+      case 3:
+        text.push_back(in.character());
+        break;  // a key typed at the end
+      case 4:
+        if (!text.empty()) text.pop_back();
+        break;  // Backspace
+      case 5:
+        text = std::string(kExtremes[in.byte() % std::size(kExtremes)]);
+        break;
+      case 6:
+        text = std::to_string(in.byte()) + "e" + std::to_string(static_cast<int>(in.byte()) - 128);
+        break;
+      case 7:
+        calc.tab_changed();
+        check(calc, typed);
+        continue;
     }
     if (text == calc.text(f)) continue;  // no change, no edit
     typed[n] = text;

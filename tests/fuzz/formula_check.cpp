@@ -51,32 +51,56 @@ Near formula(const FieldStore& s, Field r) {
   auto t = [&s](Field f) { return shown(s, f); };
   const Near two_pi = constant(6.28), sixty = constant(60);
   switch (r) {
-    case tgyg1: case tlg1: return t(vg1) / t(a);
-    case tgyg0: case tlg0: return t(vg0) / t(a);
-    case meg1: return (t(g) * t(u) * t(m) + t(f)) * t(h) / (t(q) * two_pi * t(i));
-    case meg0: return t(g) * t(u) * t(m) * t(h) / (t(q) * two_pi * t(i));
-    case mgyg1: return t(jossz) * t(nmg1) * two_pi / (t(tgyg1) * sixty) + t(meg1);
-    case mgyg0: return t(jossz) * t(nmg0) * two_pi / (t(tgyg0) * sixty) + t(meg0);
-    case mlg1: return t(jossz) * t(nmg1) * two_pi / (t(tlg1) * sixty) - t(meg1);
-    case mlg0: return t(jossz) * t(nmg0) * two_pi / (t(tlg0) * sixty) - t(meg0);
+    case tgyg1:
+    case tlg1:
+      return t(vg1) / t(a);
+    case tgyg0:
+    case tlg0:
+      return t(vg0) / t(a);
+    case meg1:
+      return (t(g) * t(u) * t(m) + t(f)) * t(h) / (t(q) * two_pi * t(i));
+    case meg0:
+      return t(g) * t(u) * t(m) * t(h) / (t(q) * two_pi * t(i));
+    case mgyg1:
+      return t(jossz) * t(nmg1) * two_pi / (t(tgyg1) * sixty) + t(meg1);
+    case mgyg0:
+      return t(jossz) * t(nmg0) * two_pi / (t(tgyg0) * sixty) + t(meg0);
+    case mlg1:
+      return t(jossz) * t(nmg1) * two_pi / (t(tlg1) * sixty) - t(meg1);
+    case mlg0:
+      return t(jossz) * t(nmg0) * two_pi / (t(tlg0) * sixty) - t(meg0);
     case matlag:
       return root((sq(t(mgyg1)) * t(tgyg1) + sq(t(meg1)) * t(tg1) + sq(t(mlg1)) * t(tlg1) + sq(t(mgyg0)) * t(tgyg0) +
                    sq(t(meg0)) * t(tg0) + sq(t(mlg0)) * t(tlg0)) /
                   t(tc));
-    case peg1: return t(nmg1) * two_pi * t(meg1) / sixty;
-    case peg0: return t(nmg0) * two_pi * t(meg0) / sixty;
-    case pgylg1: return sq(t(nmg1) * two_pi / sixty) * t(jossz) / t(tgyg1);
-    case pgylg0: return sq(t(nmg0) * two_pi / sixty) * t(jossz) / t(tgyg0);
-    case jtomeg: return t(m) * sq(t(h) / two_pi);
-    case jorso: return sq(sq(t(dorso))) * constant(3.1415926535) * t(porso) * t(lorso) / constant(32);
-    case jok: return hollow(t(dok), t(dof), t(pok), t(lok));
-    case jmk: return hollow(t(dmk), t(dmf), t(pmk), t(lmk));
-    case jtk: return hollow(t(dtk), t(dtf), t(ptk), t(ltk));
-    case jossz: return (t(jorso) + t(jtomeg) + t(jok)) / sq(t(i)) + t(jmk) + t(jtk) + t(jm);
-    case nmg1: return t(vg1) / t(vg0) * t(nmg0);
-    case i: return t(h) * t(nmg0) / (t(vg0) * sixty);
-    case nmg0: return t(vg0) * sixty * t(i) / t(h);
-    default: return {0, INFINITY};
+    case peg1:
+      return t(nmg1) * two_pi * t(meg1) / sixty;
+    case peg0:
+      return t(nmg0) * two_pi * t(meg0) / sixty;
+    case pgylg1:
+      return sq(t(nmg1) * two_pi / sixty) * t(jossz) / t(tgyg1);
+    case pgylg0:
+      return sq(t(nmg0) * two_pi / sixty) * t(jossz) / t(tgyg0);
+    case jtomeg:
+      return t(m) * sq(t(h) / two_pi);
+    case jorso:
+      return sq(sq(t(dorso))) * constant(3.1415926535) * t(porso) * t(lorso) / constant(32);
+    case jok:
+      return hollow(t(dok), t(dof), t(pok), t(lok));
+    case jmk:
+      return hollow(t(dmk), t(dmf), t(pmk), t(lmk));
+    case jtk:
+      return hollow(t(dtk), t(dtf), t(ptk), t(ltk));
+    case jossz:
+      return (t(jorso) + t(jtomeg) + t(jok)) / sq(t(i)) + t(jmk) + t(jtk) + t(jm);
+    case nmg1:
+      return t(vg1) / t(vg0) * t(nmg0);
+    case i:
+      return t(h) * t(nmg0) / (t(vg0) * sixty);
+    case nmg0:
+      return t(vg0) * sixty * t(i) / t(h);
+    default:
+      return {0, INFINITY};
   }
 }
 

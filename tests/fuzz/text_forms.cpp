@@ -19,9 +19,20 @@ std::size_t digits_from(std::string_view t, std::size_t p) {
 int output_decimals(Field result) {
   using enum Field;
   switch (result) {
-    case tgyg1: case tlg1: case tgyg0: case tlg0: return 7;
-    case jtomeg: case jorso: case jok: case jmk: case jtk: case jossz: return 10;
-    default: return 8;
+    case tgyg1:
+    case tlg1:
+    case tgyg0:
+    case tlg0:
+      return 7;
+    case jtomeg:
+    case jorso:
+    case jok:
+    case jmk:
+    case jtk:
+    case jossz:
+      return 10;
+    default:
+      return 8;
   }
 }
 

@@ -29,9 +29,9 @@ TEST(NiceTicks, CoverTheRangeWithNiceStepsAndNoMoreIntervalsThanAsked) {
     double low, high;
     int most;
   };
-  for (const Case c : {Case{0, 3.5, 7}, Case{0, 3000, 4}, Case{-1.695, 1.695, 8}, Case{0, 0.1167, 6},
-                       Case{-0.7837, 1.8869, 5}, Case{0, 3.117, 1}, Case{2e-5, 3e-5, 4}, Case{-5e6, 1e7, 10},
-                       Case{0, 0.3, 3}}) {
+  for (const Case c :
+       {Case{0, 3.5, 7}, Case{0, 3000, 4}, Case{-1.695, 1.695, 8}, Case{0, 0.1167, 6}, Case{-0.7837, 1.8869, 5},
+        Case{0, 3.117, 1}, Case{2e-5, 3e-5, 4}, Case{-5e6, 1e7, 10}, Case{0, 0.3, 3}}) {
     SCOPED_TRACE(testing::Message() << c.low << ".." << c.high << " in " << c.most);
     const Ticks t = nice_ticks(c.low, c.high, c.most);
     EXPECT_TRUE(is_nice(t.step)) << t.step;
@@ -54,8 +54,8 @@ TEST(NiceTicks, CoverTheRangeWithNiceStepsAndNoMoreIntervalsThanAsked) {
 
 TEST(NiceTicks, DegenerateRangesStillGiveAnAxis) {
   const double nan = std::nan(""), inf = HUGE_VAL;
-  for (const auto& [low, high] : {std::pair{0.0, 0.0}, std::pair{1.5, 1.5}, std::pair{-2.0, -2.0},
-                                  std::pair{nan, 1.0}, std::pair{0.0, inf}}) {
+  for (const auto& [low, high] :
+       {std::pair{0.0, 0.0}, std::pair{1.5, 1.5}, std::pair{-2.0, -2.0}, std::pair{nan, 1.0}, std::pair{0.0, inf}}) {
     const Ticks t = nice_ticks(low, high, 5);
     EXPECT_GT(t.step, 0);
     EXPECT_GT(t.last(), t.first);

@@ -20,8 +20,9 @@ TEST(MarkWords, AnOpenedRatioAtOddsWithItsMotorSpeedSaysWhatEachFormulaGives) {
   c.load(design);
   EXPECT_EQ(words(c, nmg0), "Nem illik a többi bemenő adathoz: n_mG0 = 60·V_G0·i/h = 4800");
   EXPECT_EQ(words(c, i), "Nem illik a többi bemenő adathoz: i = n_mG0·h/(60·V_G0) = 2.5");
-  EXPECT_EQ(words(c, peg0), "Nem követi a bemenő adatokat: n_mG0 nem illik a többi bemenő adathoz; "
-                            "i nem illik a többi bemenő adathoz");
+  EXPECT_EQ(words(c, peg0),
+            "Nem követi a bemenő adatokat: n_mG0 nem illik a többi bemenő adathoz; "
+            "i nem illik a többi bemenő adathoz");
   c.edit(nmg1, "500");
   EXPECT_EQ(words(c, nmg1), "Nem illik a többi bemenő adathoz: n_mG1 = V_G1/V_G0·n_mG0 = 498");
 }

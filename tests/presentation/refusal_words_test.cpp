@@ -24,7 +24,8 @@ TEST(RefusalWords, SayTheFaultWithItsKeyPlaceOrLimit) {
       {{.kind = K::newer_version, .version = 3},
        "A dokumentumot egy újabb Vorbento készítette (a formátum 3. változatával); ez a program az 1. és a 2. "
        "változatot olvassa."},
-      {{.kind = K::newer_version}, "A dokumentumot egy újabb Vorbento készítette; ez a program az 1. és a 2. változatot olvassa."},
+      {{.kind = K::newer_version},
+       "A dokumentumot egy újabb Vorbento készítette; ez a program az 1. és a 2. változatot olvassa."},
       {{.kind = K::version_not_integer, .key = "1.5"}, "A „version” értéke nem egész szám: 1.5."},
       {{.kind = K::field_not_text, .key = "vg1", .found = Refusal::Json::null},
        "Egy mező értéke nem szöveg, hanem null: „vg1” (minden mező értéke idézőjelek közé írt szöveg)."},

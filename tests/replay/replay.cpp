@@ -43,7 +43,8 @@ void marks(const Calculator& calc, std::ostream& out) {
 class PendingLoad {
  public:
   PendingLoad() {
-    for (std::size_t n = 0; n < vorbento::kInputFieldCount; ++n) texts_[n] = vorbento::info(vorbento::field_at(n)).initial;
+    for (std::size_t n = 0; n < vorbento::kInputFieldCount; ++n)
+      texts_[n] = vorbento::info(vorbento::field_at(n)).initial;
   }
   // Takes one FIELD=TEXT line; else says what is wrong with it.
   std::optional<std::string> take(std::string_view line) {

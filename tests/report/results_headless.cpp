@@ -5,7 +5,5 @@
 
 int main(int argc, char* argv[]) {
   const vorbento::CommandLine command = vorbento::read_command_line(argc, argv);
-  return command.mode == vorbento::CommandLine::Mode::results
-             ? vorbento::run_results_command(command)
-             : 2;
+  return command.mode == vorbento::CommandLine::Mode::results ? vorbento::run_results_command(command) : 2;
 }

@@ -180,10 +180,10 @@ class AccessTest : public QObject {
   }
 
   void formula_pictures_read_their_rows_as_text() {
-    const QStringList one = access(window_->findChild<QLabel*>(QStringLiteral("Image1")))
-                                ->text(QAccessible::Description).split(u'\n');
-    const QStringList two = access(window_->findChild<QLabel*>(QStringLiteral("Image2")))
-                                ->text(QAccessible::Description).split(u'\n');
+    const QStringList one =
+        access(window_->findChild<QLabel*>(QStringLiteral("Image1")))->text(QAccessible::Description).split(u'\n');
+    const QStringList two =
+        access(window_->findChild<QLabel*>(QStringLiteral("Image2")))->text(QAccessible::Description).split(u'\n');
     QCOMPARE(one.size(), 11);
     QCOMPARE(two.size(), 11);
     QCOMPARE(one[0], QStringLiteral("i = (n_mG0 * h) / (60 * V_G0)"));

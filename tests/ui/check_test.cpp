@@ -85,7 +85,7 @@ class CheckTest : public QObject {
     QVERIFY(speed->toolTip().contains(QStringLiteral("n_max: Nem szám")));
     QVERIFY(speed->background() != QBrush());
     QVERIFY(window_->isWindowModified());  // the check's texts belong to the design
-    type(nmmax, QStringLiteral("5000"));  // typed back as it was: no change to save
+    type(nmmax, QStringLiteral("5000"));   // typed back as it was: no change to save
     QVERIFY(!window_->isWindowModified());
     QVERIFY(!speed->toolTip().contains(QStringLiteral("n_max")));
   }

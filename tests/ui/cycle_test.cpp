@@ -141,8 +141,7 @@ class CycleTest : public QObject {
     QVERIFY(cycle()->screen()->availableGeometry().contains(cycle()->frameGeometry()));
     CycleTableView* table = cycle()->table();
     const int rows = table->viewport()->height() / table->rowHeight(0);
-    QVERIFY2(rows >= 3,
-             qPrintable(QStringLiteral("%1 of %2 rows in sight").arg(rows).arg(table->rowCount())));
+    QVERIFY2(rows >= 3, qPrintable(QStringLiteral("%1 of %2 rows in sight").arg(rows).arg(table->rowCount())));
     QVERIFY(cycle()->plot()->height() >= cycle()->plot()->minimumHeight());
   }
 
@@ -164,8 +163,8 @@ class CycleTest : public QObject {
     QVERIFY(!words.isEmpty());
     QCOMPARE(table->item(9, 1)->toolTip(), words);
     const auto& notes = cycle()->data().notes;
-    const auto note = std::find_if(notes.begin(), notes.end(),
-                                   [](const CycleNote& n) { return n.symbol == QStringLiteral("t_c"); });
+    const auto note =
+        std::find_if(notes.begin(), notes.end(), [](const CycleNote& n) { return n.symbol == QStringLiteral("t_c"); });
     QVERIFY(note != notes.end());
     QVERIFY(note->words.startsWith(words));
     // Put right, the note goes.
@@ -235,7 +234,8 @@ class CycleTest : public QObject {
       for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
           if (image.pixelColor(x, y) != QColor(Qt::white)) inked = y;
-      QVERIFY2(inked < bottom, qPrintable(QStringLiteral("%1 dpi: ink to %2, label to %3").arg(dpi).arg(inked).arg(bottom)));
+      QVERIFY2(inked < bottom,
+               qPrintable(QStringLiteral("%1 dpi: ink to %2, label to %3").arg(dpi).arg(inked).arg(bottom)));
     }
   }
 

@@ -219,9 +219,10 @@ class DocumentTest : public QObject {
     for (const char* where : {"plain/axis.vorbento", "taken.vorbento"}) {
       choose(where);
       QVERIFY(!document().save_as());
-      QVERIFY2(answers_.failures.last().contains(where == QStringLiteral("taken.vorbento") ? QStringLiteral("mappa áll")
-                                                                                            : QStringLiteral("nem mappa")),
-               qPrintable(answers_.failures.last()));
+      QVERIFY2(
+          answers_.failures.last().contains(where == QStringLiteral("taken.vorbento") ? QStringLiteral("mappa áll")
+                                                                                      : QStringLiteral("nem mappa")),
+          qPrintable(answers_.failures.last()));
     }
     QCOMPARE(document().file_path(), path("saved.vorbento"));
     QVERIFY(window_->isWindowModified());
@@ -260,8 +261,7 @@ class DocumentTest : public QObject {
     QCOMPARE(answers_.asked, 1);
 
     const bool goes = answer == QMessageBox::Discard || (answer == QMessageBox::Save && !save_fails);
-    if (answer == QMessageBox::Save && !save_fails)
-      QVERIFY(contents(path("saved.vorbento")).contains("\"m\": \"99\""));
+    if (answer == QMessageBox::Save && !save_fails) QVERIFY(contents(path("saved.vorbento")).contains("\"m\": \"99\""));
     if (!goes) {
       QCOMPARE(field(Field::m)->text(), QStringLiteral("99"));
       QVERIFY(window_->isWindowModified());

@@ -15,9 +15,9 @@
 #include <vector>
 
 #include "offscreen_test_main.h"
-#include "ui/placement/caption_label.h"
 #include "presentation/look/fonts.h"
 #include "presentation/placement/field_record.h"
+#include "ui/placement/caption_label.h"
 #include "ui/window/main_window.h"
 #include "ui/window/tab_control.h"
 
@@ -76,8 +76,7 @@ class LayoutTest : public QObject {
     int most = 0;
     for (const auto& [p, l] : all_labels()) {
       const QRect common = l->geometry().intersected(inset->geometry());
-      if (p->layer == Layer::base && p->page == inset_placement->page && !common.isEmpty() &&
-          common.height() > most) {
+      if (p->layer == Layer::base && p->page == inset_placement->page && !common.isEmpty() && common.height() > most) {
         most = common.height();
         base = l;
       }
@@ -113,7 +112,8 @@ class LayoutTest : public QObject {
 
   void window_and_tab_control() {
     QCOMPARE(window_->objectName(), QStringLiteral("Form1"));
-    QCOMPARE(window_->windowTitle(), QStringLiteral("Névtelen[*] – Vorbento"));  // the design's name, and "*" once it changes
+    QCOMPARE(window_->windowTitle(),
+             QStringLiteral("Névtelen[*] – Vorbento"));  // the design's name, and "*" once it changes
     auto* client = window_->findChild<QWidget*>(QStringLiteral("client"));
     QVERIFY(client);
     const QColor highlight = client->palette().color(QPalette::Highlight);
@@ -170,11 +170,11 @@ class LayoutTest : public QObject {
                                    : QString(a->text()).remove(u'&') + u' ' + a->shortcut().toString());
       }
     }
-    QCOMPARE(shown, QStringList({"Fájl:", "Új Ctrl+N", "Megnyitás… Ctrl+O", "Mentés Ctrl+S",
-                                 "Mentés másként… Ctrl+Shift+S", "-", "Nyomtatás… Ctrl+P", "Exportálás PDF-be… ",
-                                 "Eredmények másolása Ctrl+Shift+C", "-", "Kilépés Ctrl+Q", "Nézet:",
-                                 "Mozgásciklus-diagram Ctrl+M", "Motor és orsó ellenőrzése Ctrl+E", "Segítség:",
-                                 "V 0.2 "}));
+    QCOMPARE(shown,
+             QStringList({"Fájl:", "Új Ctrl+N", "Megnyitás… Ctrl+O", "Mentés Ctrl+S", "Mentés másként… Ctrl+Shift+S",
+                          "-", "Nyomtatás… Ctrl+P", "Exportálás PDF-be… ", "Eredmények másolása Ctrl+Shift+C", "-",
+                          "Kilépés Ctrl+Q", "Nézet:", "Mozgásciklus-diagram Ctrl+M", "Motor és orsó ellenőrzése Ctrl+E",
+                          "Segítség:", "V 0.2 "}));
   }
 
   void fields_data() {
@@ -260,9 +260,7 @@ class LayoutTest : public QObject {
     QCOMPARE(label->palette().color(QPalette::WindowText), label->palette().color(QPalette::ButtonText));
   }
 
-  void no_stray_labels() {
-    QCOMPARE(labels(Page::input).size() + labels(Page::output).size(), std::size_t{215});
-  }
+  void no_stray_labels() { QCOMPARE(labels(Page::input).size() + labels(Page::output).size(), std::size_t{215}); }
 
   // A clipped caption is a defect: the text must end inside its box.
   void every_caption_fits_its_box() {

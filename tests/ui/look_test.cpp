@@ -19,8 +19,8 @@
 
 #include "dark_palette.h"
 #include "offscreen_test_main.h"
-#include "shown_window.h"
 #include "presentation/look/colours.h"
+#include "shown_window.h"
 #include "ui/marks/field_marks.h"
 #include "ui/window/main_window.h"
 #include "ui/window/tab_control.h"
@@ -49,7 +49,7 @@ double text_contrast(const QImage& shot, QRect area) {
 // Inside a field's frame, where its text is drawn.
 QRect inside(const QWidget* w) { return w->rect().adjusted(3, 3, -3, -3); }
 
-#define EXPECT_CONTRAST(ratio, least, what)                                                       \
+#define EXPECT_CONTRAST(ratio, least, what) \
   QVERIFY2((ratio) >= (least), qPrintable(QStringLiteral("%1: %2:1").arg(what).arg(ratio, 0, 'f', 2)))
 
 }  // namespace
@@ -226,7 +226,8 @@ class LookTest : public QObject {
       int ink = 0;
       for (int y = 0; y < picture.height(); ++y)
         for (int x = 0; x < picture.width(); ++x) ink += qAlpha(picture.pixel(x, y)) > 128;
-      QVERIFY2(ink >= 4 * scale * scale && ink < picture.width() * picture.height() / 4, qPrintable(QString::number(ink)));
+      QVERIFY2(ink >= 4 * scale * scale && ink < picture.width() * picture.height() / 4,
+               qPrintable(QString::number(ink)));
     }
   }
 

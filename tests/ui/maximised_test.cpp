@@ -28,9 +28,16 @@ QString cut_focus(const MainWindow& w) {
   if (viewport->rect().contains(shown) && work.contains(on_screen)) return {};
   return QStringLiteral("%1 at (%2,%3 %4x%5) in a viewport of %6x%7 at (%8,%9), work area %10x%11")
       .arg(focused->objectName())
-      .arg(shown.x()).arg(shown.y()).arg(shown.width()).arg(shown.height())
-      .arg(viewport->width()).arg(viewport->height()).arg(on_screen.x()).arg(on_screen.y())
-      .arg(work.width()).arg(work.height());
+      .arg(shown.x())
+      .arg(shown.y())
+      .arg(shown.width())
+      .arg(shown.height())
+      .arg(viewport->width())
+      .arg(viewport->height())
+      .arg(on_screen.x())
+      .arg(on_screen.y())
+      .arg(work.width())
+      .arg(work.height());
 }
 
 // Waits until the window manager has maximised (or restored) the window and

@@ -7,11 +7,11 @@
 
 #include "ui/look/app_style.h"
 
-#define VORBENTO_OFFSCREEN_TEST_MAIN(TestClass)                                            \
-  int main(int argc, char* argv[]) {                                                       \
+#define VORBENTO_OFFSCREEN_TEST_MAIN(TestClass)                                                  \
+  int main(int argc, char* argv[]) {                                                             \
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen"); \
-    QApplication app(argc, argv);                                                          \
-    vorbento::apply_application_style();                                                   \
-    TestClass test;                                                                        \
-    return QTest::qExec(&test, argc, argv);                                                \
+    QApplication app(argc, argv);                                                                \
+    vorbento::apply_application_style();                                                         \
+    TestClass test;                                                                              \
+    return QTest::qExec(&test, argc, argv);                                                      \
   }

@@ -11,21 +11,21 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPrintPreviewDialog>
-#include <QProcess>
-#include <QToolButton>
 #include <QPrintPreviewWidget>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 #include <QTreeView>
 #include <QWindow>
 
 #include <memory>
 
 #include "document/document_file.h"
+#include "offscreen_test_main.h"
 #include "presentation/placement/field_record.h"
 #include "report/field_rows.h"
-#include "offscreen_test_main.h"
 #include "shown_window.h"
 #include "ui/document/document_controller.h"
 #include "ui/window/main_window.h"
@@ -117,8 +117,8 @@ class ShareTest : public QObject {
     });
     file_entry(QStringLiteral("exportalasPdf"))->trigger();
     QProcess pdftotext;
-    pdftotext.start(QStringLiteral(VORBENTO_PDFTOTEXT), {QStringLiteral("-enc"), QStringLiteral("UTF-8"), path,
-                                                          QStringLiteral("-")});
+    pdftotext.start(QStringLiteral(VORBENTO_PDFTOTEXT),
+                    {QStringLiteral("-enc"), QStringLiteral("UTF-8"), path, QStringLiteral("-")});
     pdftotext.waitForFinished();
     return QString::fromUtf8(pdftotext.readAllStandardOutput());
   }
@@ -166,7 +166,8 @@ class ShareTest : public QObject {
     QString cut;
     const QFontMetrics metrics(tree->font());
     const QHeaderView* head = tree->header();
-    if (head->sectionViewportPosition(3) + head->sectionSize(3) > tree->viewport()->width()) cut += QStringLiteral("row ");
+    if (head->sectionViewportPosition(3) + head->sectionSize(3) > tree->viewport()->width())
+      cut += QStringLiteral("row ");
     for (int row = 0; row < tree->model()->rowCount(tree->rootIndex()); ++row)
       for (int column : {2, 3}) {
         const QString text = tree->model()->index(row, column, tree->rootIndex()).data().toString();
@@ -236,7 +237,8 @@ class ShareTest : public QObject {
     });
     file_entry(QStringLiteral("exportalasPdf"))->trigger();
     QCOMPARE(said, QStringLiteral("„tengely.pdf” nem menthető. A fájl már létezik, és nem PDF: "
-                                  "„%1”.").arg(QDir::toNativeSeparators(path)));
+                                  "„%1”.")
+                       .arg(QDir::toNativeSeparators(path)));
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), design);

@@ -33,9 +33,10 @@ long resident_kib() {
   return -1;
 }
 
-const Qt::Key kKeys[] = {Qt::Key_0, Qt::Key_1, Qt::Key_2, Qt::Key_5, Qt::Key_9, Qt::Key_Period, Qt::Key_Comma,
-                         Qt::Key_Minus, Qt::Key_E, Qt::Key_Space, Qt::Key_Backspace, Qt::Key_Backspace,
-                         Qt::Key_Delete, Qt::Key_Left, Qt::Key_Home, Qt::Key_End, Qt::Key_X};
+const Qt::Key kKeys[] = {Qt::Key_0,         Qt::Key_1,         Qt::Key_2,      Qt::Key_5,    Qt::Key_9,
+                         Qt::Key_Period,    Qt::Key_Comma,     Qt::Key_Minus,  Qt::Key_E,    Qt::Key_Space,
+                         Qt::Key_Backspace, Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Left, Qt::Key_Home,
+                         Qt::Key_End,       Qt::Key_X};
 const char* const kPastes[] = {"", "0", "3600", "-0", "1e38", "3,5", " 2 ", "1e400", "abc", "0.0000001", "7.3"};
 
 class SoakTest : public QObject {
@@ -56,7 +57,8 @@ class SoakTest : public QObject {
       QLineEdit* edit = w.field(vorbento::field_at(static_cast<std::size_t>(rng.bounded(33))));
       edit->setFocus();
       if (pick < 10) {
-        QApplication::clipboard()->setText(QString::fromUtf8(kPastes[rng.bounded(static_cast<int>(std::size(kPastes)))]));
+        QApplication::clipboard()->setText(
+            QString::fromUtf8(kPastes[rng.bounded(static_cast<int>(std::size(kPastes)))]));
         if (rng.bounded(2)) edit->selectAll();
         QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
       } else if (pick < 13) {

@@ -14,12 +14,12 @@
 #include <string>
 
 #include "offscreen_test_main.h"
+#include "presentation/marks/mark_words.h"
 #include "shown_window.h"
 #include "ui/marks/field_marks.h"
-#include "ui/window/main_window.h"
-#include "presentation/marks/mark_words.h"
-#include "ui/window/tab_control.h"
 #include "ui/share/share_entries.h"
+#include "ui/window/main_window.h"
+#include "ui/window/tab_control.h"
 
 using namespace vorbento;
 
@@ -87,9 +87,9 @@ class WindowTest : public QObject {
   }
 
   void tab_key_visits_the_inputs_in_their_order_and_returns_to_the_tab_control() {
-    const char* order[] = {"ptk", "ltk", "dtf", "dtk", "pmk", "porso", "lmk", "dmf", "dmk", "pok", "lok",
-                           "dof", "dok", "lorso", "dorso", "g", "q", "u", "mmmax", "mm", "jm", "m",
-                           "f", "a", "vg1", "vg0", "h", "i", "nmg0", "tg1", "tg0", "tc", "nmg1"};
+    const char* order[] = {"ptk", "ltk", "dtf",   "dtk",   "pmk", "porso", "lmk",  "dmf",   "dmk", "pok", "lok",
+                           "dof", "dok", "lorso", "dorso", "g",   "q",     "u",    "mmmax", "mm",  "jm",  "m",
+                           "f",   "a",   "vg1",   "vg0",   "h",   "i",     "nmg0", "tg1",   "tg0", "tc",  "nmg1"};
     QWidget* strip = window_->tab_control()->strip();
     QCOMPARE(QApplication::focusWidget(), strip);
     for (const char* name : order) {
@@ -234,7 +234,8 @@ class WindowTest : public QObject {
     expect_reference_shown();
     // The copied table gives the same words in the motor speed's row.
     copy_results(window_->calculator());
-    QVERIFY(QGuiApplication::clipboard()->text().contains(QStringLiteral("\t") + motor_speed->toolTip() + QStringLiteral("\n")));
+    QVERIFY(QGuiApplication::clipboard()->text().contains(QStringLiteral("\t") + motor_speed->toolTip() +
+                                                          QStringLiteral("\n")));
   }
 
   void an_overflowing_result_is_marked_on_the_output_page() {

@@ -27,12 +27,34 @@ const QString kNull = QStringLiteral("/org/a11y/atspi/null");
 
 // AT-SPI's state numbers (AtspiStateType).
 enum SpiState : int {
-  kActive = 1, kBusy = 3, kChecked = 4, kCollapsed = 5, kEditable = 7, kEnabled = 8,
-  kExpandable = 9, kExpanded = 10, kFocusable = 11, kFocused = 12, kModal = 16,
-  kMultiLine = 17, kMultiSelectable = 18, kPressed = 20, kResizable = 21, kSelectable = 22,
-  kSelected = 23, kSensitive = 24, kShowing = 25, kTransient = 28, kVisible = 30,
-  kManagesDescendants = 31, kIndeterminate = 32, kAnimated = 35, kInvalidEntry = 36,
-  kIsDefault = 39, kVisited = 40, kReadOnly = 43,
+  kActive = 1,
+  kBusy = 3,
+  kChecked = 4,
+  kCollapsed = 5,
+  kEditable = 7,
+  kEnabled = 8,
+  kExpandable = 9,
+  kExpanded = 10,
+  kFocusable = 11,
+  kFocused = 12,
+  kModal = 16,
+  kMultiLine = 17,
+  kMultiSelectable = 18,
+  kPressed = 20,
+  kResizable = 21,
+  kSelectable = 22,
+  kSelected = 23,
+  kSensitive = 24,
+  kShowing = 25,
+  kTransient = 28,
+  kVisible = 30,
+  kManagesDescendants = 31,
+  kIndeterminate = 32,
+  kAnimated = 35,
+  kInvalidEntry = 36,
+  kIsDefault = 39,
+  kVisited = 40,
+  kReadOnly = 43,
 };
 
 // The states the bridge gives an object, worked out the way it does, so that
@@ -113,9 +135,7 @@ class AtspiFront : public QDBusVirtualObject {
  public:
   AtspiFront(QDBusVirtualObject* bridge) : QDBusVirtualObject(bridge), bridge_(bridge) {}
 
-  QString introspect(const QString& path) const override {
-    return bridge_ ? bridge_->introspect(path) : QString();
-  }
+  QString introspect(const QString& path) const override { return bridge_ ? bridge_->introspect(path) : QString(); }
 
   bool handleMessage(const QDBusMessage& message, const QDBusConnection& bus) override {
     if (!bridge_) return false;
@@ -200,9 +220,8 @@ void announce_invalid_entry(QObject* widget, bool invalid) {
   if (!front) return;
   QAccessibleInterface* object = QAccessible::queryAccessibleInterface(widget);
   if (!object) return;
-  QDBusMessage event =
-      QDBusMessage::createSignal(path_of(object), QStringLiteral("org.a11y.atspi.Event.Object"),
-                                 QStringLiteral("StateChanged"));
+  QDBusMessage event = QDBusMessage::createSignal(path_of(object), QStringLiteral("org.a11y.atspi.Event.Object"),
+                                                  QStringLiteral("StateChanged"));
   event << QStringLiteral("invalid-entry") << (invalid ? 1 : 0) << 0 << QVariant::fromValue(QDBusVariant(0))
         << QVariantMap();
   QDBusConnection(kBus).send(event);

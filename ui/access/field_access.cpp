@@ -16,16 +16,13 @@ namespace {
 constexpr const char* kInputProperty = "vorbentoInput";
 constexpr const char* kInvalidProperty = "vorbentoInvalid";
 
-class FieldAccess : public QAccessibleWidget,
-                    public QAccessibleTextInterface,
-                    public QAccessibleEditableTextInterface {
+class FieldAccess : public QAccessibleWidget, public QAccessibleTextInterface, public QAccessibleEditableTextInterface {
  public:
   FieldAccess(QLineEdit* edit, bool input) : QAccessibleWidget(edit, QAccessible::EditableText), input_(input) {}
 
   void* interface_cast(QAccessible::InterfaceType t) override {
     if (t == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
-    if (t == QAccessible::EditableTextInterface && input_)
-      return static_cast<QAccessibleEditableTextInterface*>(this);
+    if (t == QAccessible::EditableTextInterface && input_) return static_cast<QAccessibleEditableTextInterface*>(this);
     return QAccessibleWidget::interface_cast(t);
   }
 

@@ -9,7 +9,8 @@
 
 namespace vorbento {
 
-void add_check_entry(QMainWindow& window, FieldStore& store, CheckState& state, std::function<QString()> document_name) {
+void add_check_entry(QMainWindow& window, FieldStore& store, CheckState& state,
+                     std::function<QString()> document_name) {
   QMenu* view = window.findChild<QMenu*>(QStringLiteral("nezet"));
   if (!view) return;
   QAction* entry = view->addAction(QStringLiteral("Motor és &orsó ellenőrzése"));
@@ -23,7 +24,9 @@ void add_check_entry(QMainWindow& window, FieldStore& store, CheckState& state, 
         place_beside(*check, window);
         return check;
       },
-      [name = std::move(document_name)](QWidget& check) { static_cast<CheckWindow&>(check).set_document_name(name()); });
+      [name = std::move(document_name)](QWidget& check) {
+        static_cast<CheckWindow&>(check).set_document_name(name());
+      });
 }
 
 void delete_check_window(QMainWindow& window) { delete window.findChild<CheckWindow*>(); }

@@ -16,13 +16,13 @@
 
 #include <algorithm>
 
-#include "ui/marks/marked_cell.h"
 #include "presentation/look/fonts.h"
 #include "presentation/marks/mark_style.h"
 #include "ui/check/check_plot.h"
 #include "ui/check/check_state.h"
 #include "ui/look/tool_window.h"
 #include "ui/marks/field_marks.h"
+#include "ui/marks/marked_cell.h"
 
 namespace vorbento {
 
@@ -54,22 +54,22 @@ CheckWindow::CheckWindow(FieldStore& store, CheckState& state, QWidget* owner)
     const CheckInput c = check_input_at(n);
     const CheckInputInfo& i = info(c);
     const QString symbol = utf8(i.symbol);
-    auto* label = new QLabel(utf8(i.label) + (symbol.isEmpty() ? QString() : QStringLiteral(", ") + plain(symbol)) +
-                                 QStringLiteral(":"),
-                             this);
+    auto* label = new QLabel(
+        utf8(i.label) + (symbol.isEmpty() ? QString() : QStringLiteral(", ") + plain(symbol)) + QStringLiteral(":"),
+        this);
     QWidget* input = nullptr;
     if (c == CheckInput::csapagyazas) {
       bearing_ = new QComboBox(this);
       bearing_->addItem(utf8(kNotGiven), QString());
       for (const Bearing& b : bearings()) bearing_->addItem(utf8(b.label), utf8(b.word));
-      connect(bearing_, &QComboBox::currentIndexChanged, this, [this] {
-        state_.set(CheckInput::csapagyazas, bearing_->currentData().toString().toStdString());
-      });
+      connect(bearing_, &QComboBox::currentIndexChanged, this,
+              [this] { state_.set(CheckInput::csapagyazas, bearing_->currentData().toString().toStdString()); });
       input = bearing_;
     } else {
       auto* edit = new QLineEdit(this);
       edit->setMaxLength(1000);
-      connect(edit, &QLineEdit::textEdited, this, [this, c](const QString& text) { state_.set(c, text.toStdString()); });
+      connect(edit, &QLineEdit::textEdited, this,
+              [this, c](const QString& text) { state_.set(c, text.toStdString()); });
       edits_[n] = edit;
       input = edit;
     }
@@ -144,8 +144,10 @@ void CheckWindow::showEvent(QShowEvent* event) {
 }
 
 void CheckWindow::recalculated() {
-  if (isVisible()) refresh();
-  else behind_ = true;
+  if (isVisible())
+    refresh();
+  else
+    behind_ = true;
 }
 
 void CheckWindow::show_inputs() {
@@ -188,12 +190,16 @@ void CheckWindow::show_table() {
       if (view_->columnSpan(r, 0) == 1) view_->setSpan(r, 0, 1, view_->columnCount());
       ++r;
     }
-    const std::array<const QString*, 6> cells{&line.name, &line.symbol, &line.value, &line.unit, &line.limit, &line.source};
+    const std::array<const QString*, 6> cells{&line.name, &line.symbol, &line.value,
+                                              &line.unit, &line.limit,  &line.source};
     for (int c = 0; c < 6; ++c) {
       const QString& text = *cells[static_cast<std::size_t>(c)];
-      if (c == 2) set_marked_cell(*view_, r, c, text, line.words, line.stale);
-      else if (c == 4) set_marked_cell(*view_, r, c, text, line.limit_words, line.limit_stale);
-      else set_marked_cell(*view_, r, c, text);
+      if (c == 2)
+        set_marked_cell(*view_, r, c, text, line.words, line.stale);
+      else if (c == 4)
+        set_marked_cell(*view_, r, c, text, line.limit_words, line.limit_stale);
+      else
+        set_marked_cell(*view_, r, c, text);
     }
     ++r;
   }

@@ -76,8 +76,10 @@ void CyclePlot::paintEvent(QPaintEvent*) {
   // The margins around the target; paint_cycle fills the target itself.
   const QRegion margins = QRegion(rect()) - QRegion(target().toAlignedRect().adjusted(1, 1, -1, -1));
   for (const QRect& r : margins) p.fillRect(r, style_->background);
-  if (data_) paint_cycle(p, target(), *data_, *style_);
-  else p.fillRect(target(), style_->background);
+  if (data_)
+    paint_cycle(p, target(), *data_, *style_);
+  else
+    p.fillRect(target(), style_->background);
   // The keyboard's focus: a frame in the margin, in the desktop's highlight.
   if (hasFocus()) {
     p.setPen(QPen(palette().color(QPalette::Highlight), 2));

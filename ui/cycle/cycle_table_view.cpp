@@ -4,20 +4,20 @@
 
 #include <algorithm>
 
-#include "ui/marks/marked_cell.h"
 #include "presentation/cycle/cycle_table.h"
 #include "presentation/marks/mark_style.h"
 #include "ui/cycle/symbol_cell_delegate.h"
+#include "ui/marks/marked_cell.h"
 
 namespace vorbento {
-
 
 CycleTableView::CycleTableView(QWidget* parent) : QTableWidget(parent) {
   setObjectName(QStringLiteral("cycle_table"));
   setAccessibleName(QStringLiteral("A mozgásciklus táblázata"));
   const auto& titles = cycle_column_titles();
   setColumnCount(static_cast<int>(titles.size()));
-  for (int c = 0; c < columnCount(); ++c) setHorizontalHeaderItem(c, new QTableWidgetItem(titles[static_cast<std::size_t>(c)]));
+  for (int c = 0; c < columnCount(); ++c)
+    setHorizontalHeaderItem(c, new QTableWidgetItem(titles[static_cast<std::size_t>(c)]));
   verticalHeader()->hide();
   verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);

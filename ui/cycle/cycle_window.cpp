@@ -45,8 +45,8 @@ CycleWindow::CycleWindow(FieldStore& store, QWidget* owner) : QWidget(owner, Qt:
   layout->addWidget(split);
   refresh();
   // Room for every row of the table; the plot takes what the window has beyond it.
-  const int table_height = table_->horizontalHeader()->height() + table_->rowCount() * table_->rowHeight(0) +
-                           2 * table_->frameWidth() + 2;
+  const int table_height =
+      table_->horizontalHeader()->height() + table_->rowCount() * table_->rowHeight(0) + 2 * table_->frameWidth() + 2;
   // On a small or scaled screen (1366×768 at 200 %) the whole window, its
   // frame too, fits the available area: the plot shrinks towards its least
   // height first, and only then the table, which scrolls.
@@ -74,9 +74,7 @@ CycleWindow::CycleWindow(FieldStore& store, QWidget* owner) : QWidget(owner, Qt:
 
 CycleWindow::~CycleWindow() { store_.remove_observer(this); }
 
-void CycleWindow::set_document_name(const QString& name) {
-  setWindowTitle(QStringLiteral("Mozgásciklus – ") + name);
-}
+void CycleWindow::set_document_name(const QString& name) { setWindowTitle(QStringLiteral("Mozgásciklus – ") + name); }
 
 void CycleWindow::showEvent(QShowEvent* event) {
   if (behind_) refresh();
@@ -84,8 +82,10 @@ void CycleWindow::showEvent(QShowEvent* event) {
 }
 
 void CycleWindow::recalculated() {
-  if (isVisible()) refresh();
-  else behind_ = true;
+  if (isVisible())
+    refresh();
+  else
+    behind_ = true;
 }
 
 void CycleWindow::refresh() {

@@ -56,8 +56,10 @@ CellLine fit_line(const QString& text, const QFont& font, QPaintDevice* device, 
     qsizetype mid = (low + high + 1) / 2;
     if (mid < whole.text.size() && whole.text[mid].isLowSurrogate()) --mid;  // a character kept whole
     if (mid <= low) break;
-    if (width_of(start_of(whole, mid), font, device) <= width) low = mid;
-    else high = mid - 1;
+    if (width_of(start_of(whole, mid), font, device) <= width)
+      low = mid;
+    else
+      high = mid - 1;
   }
   CellLine cut = start_of(whole, low);
   cut.width = width_of(cut, font, device);
@@ -80,11 +82,11 @@ void SymbolCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
   if (layout->lineCount() == 0) return;
   const QPalette::ColorGroup group = !(o.state & QStyle::State_Enabled) ? QPalette::Disabled
                                      : (o.state & QStyle::State_Active) ? QPalette::Normal
-                                                                         : QPalette::Inactive;
+                                                                        : QPalette::Inactive;
   painter->save();
   painter->setClipRect(o.rect);
-  painter->setPen(o.palette.color(group, (o.state & QStyle::State_Selected) ? QPalette::HighlightedText
-                                                                             : QPalette::Text));
+  painter->setPen(
+      o.palette.color(group, (o.state & QStyle::State_Selected) ? QPalette::HighlightedText : QPalette::Text));
   const qreal height = layout->lineAt(0).height();
   layout->draw(painter, QPointF(box.left(), box.top() + (box.height() - height) / 2));
   painter->restore();

@@ -21,7 +21,9 @@ void add_view_menu(QMainWindow& window, FieldStore& store, std::function<QString
   entry->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
   switch_tool_window(
       window, *entry, [&window, &store] { return new CycleWindow(store, &window); },
-      [name = std::move(document_name)](QWidget& diagram) { static_cast<CycleWindow&>(diagram).set_document_name(name()); });
+      [name = std::move(document_name)](QWidget& diagram) {
+        static_cast<CycleWindow&>(diagram).set_document_name(name());
+      });
 }
 
 void delete_view_windows(QMainWindow& window) { delete window.findChild<CycleWindow*>(); }

@@ -122,10 +122,9 @@ bool DocumentController::write_to(const QString& path) {
   const std::string bytes = write_document(input_texts(store_), window_.check_texts());
   // The old file is replaced only once the new one is whole on the disk.
   QSaveFile file(path);
-  const bool written = file.open(QIODevice::WriteOnly) &&
-                       file.write(bytes.data(), static_cast<qint64>(bytes.size())) ==
-                           static_cast<qint64>(bytes.size()) &&
-                       file.commit();
+  const bool written =
+      file.open(QIODevice::WriteOnly) &&
+      file.write(bytes.data(), static_cast<qint64>(bytes.size())) == static_cast<qint64>(bytes.size()) && file.commit();
   if (!written) {
     const QString reason = save_failure_reason(path, file.error(), file.errorString());
     file.cancelWriting();

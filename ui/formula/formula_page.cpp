@@ -1,13 +1,13 @@
 #include "ui/formula/formula_page.h"
 
-#include "presentation/look/colours.h"
-#include "presentation/look/fonts.h"
-#include "ui/formula/captioned_frame.h"
 #include "presentation/formula/formula_face.h"
 #include "presentation/formula/formula_layout.h"
 #include "presentation/formula/formula_markup.h"
 #include "presentation/formula/formula_picture.h"
 #include "presentation/formula/formula_rows.h"
+#include "presentation/look/colours.h"
+#include "presentation/look/fonts.h"
+#include "ui/formula/captioned_frame.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -141,11 +141,12 @@ QWidget* build_formula_page(QWidget* parent) {
   frame_colours.setColor(QPalette::WindowText, legible_on(highlight, frame_ground, kTextContrast));
 
   CaptionedFrame* frame1 = frame(page, "Frame1", QStringLiteral("Fordulatszám, gyorulási idő és inercia számítások"),
-                            frame_colours, 330, 810, 5595, 9195);
+                                 frame_colours, 330, 810, 5595, 9195);
   picture(frame1, "Image1", render_formula_image1, formula::image1_rows(), kImage1Size, 1320, 750);
 
-  CaptionedFrame* frame2 = frame(page, "Frame2", QStringLiteral("Szükséges forgatónyomaték és motorteljesítmények számítása"),
-                            frame_colours, 6660, 810, 8205, 9195);
+  CaptionedFrame* frame2 =
+      frame(page, "Frame2", QStringLiteral("Szükséges forgatónyomaték és motorteljesítmények számítása"), frame_colours,
+            6660, 810, 8205, 9195);
   picture(frame2, "Image2", render_formula_image2, formula::image2_rows(), kImage2Size, 90, 780);
 
   auto* credit = new QLabel(kProgramHeading, page);
@@ -156,8 +157,7 @@ QWidget* build_formula_page(QWidget* parent) {
   credit->setFont(credit_font);
   QPalette credit_colours = base;
   credit_colours.setColor(QPalette::Window, base.color(QPalette::Button));
-  credit_colours.setColor(QPalette::WindowText,
-                          legible_on(highlight, base.color(QPalette::Button), kTextContrast));
+  credit_colours.setColor(QPalette::WindowText, legible_on(highlight, base.color(QPalette::Button), kTextContrast));
   credit->setPalette(credit_colours);
   credit->setAutoFillBackground(true);
   credit->setWordWrap(false);

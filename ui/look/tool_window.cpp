@@ -68,8 +68,10 @@ class ToolKeeper : public QObject {
       return false;
     }
     if (target != &tool_) return false;
-    if (event->type() == QEvent::Show) shown();
-    else if (event->type() == QEvent::Hide) hidden();
+    if (event->type() == QEvent::Show)
+      shown();
+    else if (event->type() == QEvent::Hide)
+      hidden();
     return false;
   }
 
@@ -126,8 +128,7 @@ void place_beside(QWidget& tool, const QWidget& owner) {
   const QMargins margins = frame_margins(tool, owner);
   const QSize extra(margins.left() + margins.right(), margins.top() + margins.bottom());
   const int least = std::max(tool.minimumWidth(), tool.minimumSizeHint().width()) + extra.width();
-  const QRect frame =
-      beside(tool.size() + extra, owner.frameGeometry(), owner.screen()->availableGeometry(), least);
+  const QRect frame = beside(tool.size() + extra, owner.frameGeometry(), owner.screen()->availableGeometry(), least);
   set_frame(tool, frame, margins);
 }
 
@@ -135,8 +136,7 @@ namespace {
 
 class ToolSwitch : public QObject {
  public:
-  ToolSwitch(QMainWindow& window, QAction& entry, std::function<QWidget*()> make,
-             std::function<void(QWidget&)> retitle)
+  ToolSwitch(QMainWindow& window, QAction& entry, std::function<QWidget*()> make, std::function<void(QWidget&)> retitle)
       : QObject(&window), entry_(entry), make_(std::move(make)), retitle_(std::move(retitle)) {
     connect(&entry_, &QAction::toggled, this, [this](bool on) { on ? open() : close(); });
     connect(&window, &QWidget::windowTitleChanged, this, [this] {

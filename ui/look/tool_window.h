@@ -33,8 +33,7 @@ void place_beside(QWidget& tool, const QWidget& owner);
 // `least_width`; where neither side has that, at its full width against the
 // edge of `room` that covers the least of `main`. Level with the top of
 // `main` as far as `room` allows; a frame larger than `room` is shrunk to it.
-QRect beside(QSize frame, const QRect& main, const QRect& room,
-             int least_width = std::numeric_limits<int>::max());
+QRect beside(QSize frame, const QRect& main, const QRect& room, int least_width = std::numeric_limits<int>::max());
 
 // Makes the checkable `entry` open and close a tool window of `window`,
 // made by `make` the first time it is asked for: the entry's check mark

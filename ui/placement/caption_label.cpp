@@ -17,8 +17,7 @@ CaptionLabel::CaptionLabel(const QString& caption, QWidget* parent) : QLabel(par
 }
 
 void CaptionLabel::set_resumes(std::vector<TextResume> resumes) {
-  std::sort(resumes.begin(), resumes.end(),
-            [](const TextResume& a, const TextResume& b) { return a.from < b.from; });
+  std::sort(resumes.begin(), resumes.end(), [](const TextResume& a, const TextResume& b) { return a.from < b.from; });
   resumes_ = std::move(resumes);
   update();
 }

@@ -73,7 +73,8 @@ std::vector<LabelBox> label_boxes(Page page) {
       if (parts.empty()) continue;
       const double centre = base.box.left() + base.indent +
                             (metrics.horizontalAdvance(caption.left(dashes.start)) +
-                             metrics.horizontalAdvance(caption.left(dashes.end))) / 2;
+                             metrics.horizontalAdvance(caption.left(dashes.end))) /
+                                2;
       const LabelBox& numerator = *parts.front();
       const double width = QFontMetricsF(vorbento_font(numerator.placement->points))
                                .horizontalAdvance(QString::fromUtf8(numerator.placement->caption));

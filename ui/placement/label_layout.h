@@ -5,8 +5,8 @@
 
 #include <vector>
 
-#include "ui/placement/caption_label.h"
 #include "presentation/placement/layout_table.h"
+#include "ui/placement/caption_label.h"
 
 namespace vorbento {
 

@@ -77,7 +77,8 @@ void add_preview_keys(QPrintPreviewDialog& dialog) {
   // A flat toolbar button shows no focus of its own: a frame in the
   // selection colour tells where Tab has got to.
   for (QToolBar* bar : dialog.findChildren<QToolBar*>())
-    bar->setStyleSheet(QStringLiteral("QToolButton:focus { border: 2px solid palette(highlight); border-radius: 3px; }"));
+    bar->setStyleSheet(
+        QStringLiteral("QToolButton:focus { border: 2px solid palette(highlight); border-radius: 3px; }"));
   if (auto* preview = dialog.findChild<QPrintPreviewWidget*>()) {
     preview->installEventFilter(enter);
     for (QWidget* part : preview->findChildren<QWidget*>()) part->installEventFilter(enter);

@@ -1,10 +1,10 @@
 #include "ui/share/report_print.h"
 
-#include <QDir>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileDialog>
-#include <QMessageBox>
 #include <QFileInfo>
+#include <QMessageBox>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QWidget>
@@ -62,8 +62,9 @@ void export_report_pdf(QWidget* parent, const FieldStore& store, const SharedDes
   remember_folder(path);
   QString reason = pdf_overwrite_refusal(path);
   if (reason.isEmpty() && QFileInfo::exists(path)) {
-    const QString question = QCoreApplication::translate("QFileDialog", "%1 already exists.\nDo you want to replace it?")
-                                 .arg(QFileInfo(path).fileName());
+    const QString question =
+        QCoreApplication::translate("QFileDialog", "%1 already exists.\nDo you want to replace it?")
+            .arg(QFileInfo(path).fileName());
     if (QMessageBox::warning(parent, dialog.windowTitle(), question, QMessageBox::Yes | QMessageBox::No,
                              QMessageBox::No) != QMessageBox::Yes)
       return;

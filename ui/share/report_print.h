@@ -12,8 +12,8 @@ namespace vorbento {
 
 // The design as the report's header and the PDF dialog need it.
 struct SharedDesign {
-  QString name;      // "Névtelen" before the first save
-  QString path;      // empty before the first save
+  QString name;  // "Névtelen" before the first save
+  QString path;  // empty before the first save
   bool modified = false;
   const CheckTexts* checks = nullptr;  // the motor and screw check's inputs, for its section
 };

@@ -7,9 +7,9 @@
 #include <QMenu>
 #include <QMimeData>
 
+#include "presentation/look/fonts.h"
 #include "report/field_rows.h"
 #include "ui/check/check_state.h"
-#include "presentation/look/fonts.h"
 #include "ui/share/report_print.h"
 #include "ui/window/result_field.h"
 
@@ -33,7 +33,8 @@ class ResultMenus : public QObject {
     auto* result = qobject_cast<ResultField*>(window_.childAt(menu_event->pos()));
     if (!result) return false;
     const QByteArray name = result->objectName().toUtf8();
-    const std::optional<Field> f = field_by_name(std::string_view(name.constData(), static_cast<std::size_t>(name.size())));
+    const std::optional<Field> f =
+        field_by_name(std::string_view(name.constData(), static_cast<std::size_t>(name.size())));
     if (!f) return false;
     auto* menu = new QMenu(&window_);
     menu->setObjectName(QStringLiteral("resultMenu"));

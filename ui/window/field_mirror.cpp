@@ -3,17 +3,15 @@
 #include <QAccessible>
 #include <QLineEdit>
 
+#include "presentation/marks/mark_words.h"
 #include "ui/access/field_access.h"
 #include "ui/marks/field_marks.h"
-#include "presentation/marks/mark_words.h"
 
 namespace vorbento {
 
 namespace {
 
-QString qt_text(const std::string& text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
+QString qt_text(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 }  // namespace
 

@@ -2,30 +2,30 @@
 
 #include <QApplication>
 #include <QMenuBar>
+#include <QScreen>
 #include <QScrollArea>
 #include <QShortcut>
-#include <QScreen>
 
+#include "presentation/look/fonts.h"
+#include "presentation/look/program_name.h"
+#include "presentation/placement/field_record.h"
 #include "ui/check/check_menu.h"
 #include "ui/check/check_state.h"
+#include "ui/cycle/view_menu.h"
 #include "ui/document/document_controller.h"
 #include "ui/document/file_drop.h"
+#include "ui/formula/formula_page.h"
+#include "ui/share/share_entries.h"
 #include "ui/window/about_box.h"
 #include "ui/window/field_mirror.h"
 #include "ui/window/focus_in_view.h"
-#include "presentation/look/fonts.h"
-#include "presentation/placement/field_record.h"
 #include "ui/window/tab_control.h"
-#include "ui/formula/formula_page.h"
-#include "ui/share/share_entries.h"
-#include "ui/cycle/view_menu.h"
-#include "presentation/look/program_name.h"
 
 namespace vorbento {
 
 namespace {
 
-constexpr int kMargin = 60;                  // twips, left of and above the tab control
+constexpr int kMargin = 60;  // twips, left of and above the tab control
 constexpr QSize kTabControlTwips{15225, 10365};
 constexpr int kStripTwips = 630;
 

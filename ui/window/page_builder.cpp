@@ -9,11 +9,11 @@
 #include <utility>
 #include <vector>
 
-#include "ui/placement/caption_label.h"
-#include "ui/access/field_access.h"
 #include "presentation/look/fonts.h"
-#include "ui/placement/label_layout.h"
 #include "presentation/placement/field_record.h"
+#include "ui/access/field_access.h"
+#include "ui/placement/caption_label.h"
+#include "ui/placement/label_layout.h"
 #include "ui/window/result_field.h"
 
 namespace vorbento {

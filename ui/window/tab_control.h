@@ -70,7 +70,7 @@ class TabControl : public QWidget {
   QMetaObject::Connection focus_follower_;
   TabStrip* strip_;
   std::vector<QWidget*> pages_;
-  mutable std::vector<PageFill> fills_;  // emptied once a page is built
+  mutable std::vector<PageFill> fills_;        // emptied once a page is built
   std::vector<QPointer<QWidget>> page_focus_;  // per page, the widget that last had the focus there
   bool painted_ = false;
 };
