@@ -4,6 +4,7 @@
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$root"
+command -v clang-format-14 >/dev/null || { echo "clang-format-14 is missing (tools/setup-debian.sh installs it)" >&2; exit 1; }
 if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
   mapfile -t files < <(git ls-files '*.cpp' '*.h')
 else
