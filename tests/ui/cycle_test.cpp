@@ -24,7 +24,7 @@
 #include "ui/cycle/cycle_plot.h"
 #include "ui/cycle/cycle_table_view.h"
 #include "ui/cycle/cycle_window.h"
-#include "ui/cycle/symbol_cell_delegate.h"
+#include "ui/look/symbol_cell_delegate.h"
 #include "ui/look/tool_window.h"
 #include "ui/window/main_window.h"
 

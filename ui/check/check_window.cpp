@@ -20,6 +20,7 @@
 #include "presentation/marks/mark_style.h"
 #include "ui/check/check_plot.h"
 #include "ui/check/check_state.h"
+#include "ui/look/symbol_cell_delegate.h"
 #include "ui/look/tool_window.h"
 #include "ui/marks/field_marks.h"
 #include "ui/marks/marked_cell.h"
@@ -98,6 +99,8 @@ CheckWindow::CheckWindow(FieldStore& store, CheckState& state, QWidget* owner)
   view_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   view_->setSelectionBehavior(QAbstractItemView::SelectRows);
   view_->setWordWrap(false);
+  // Symbols with their subscripts set small and low, as the plane and the diagram's table write them.
+  view_->setItemDelegate(new SymbolCellDelegate(view_));
 
   auto* note = new QLabel(check_span_note(), this);
   note->setWordWrap(true);

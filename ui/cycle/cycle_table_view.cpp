@@ -6,7 +6,7 @@
 
 #include "presentation/cycle/cycle_table.h"
 #include "presentation/marks/mark_style.h"
-#include "ui/cycle/symbol_cell_delegate.h"
+#include "ui/look/symbol_cell_delegate.h"
 #include "ui/marks/marked_cell.h"
 
 namespace vorbento {

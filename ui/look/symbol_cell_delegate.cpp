@@ -1,4 +1,4 @@
-#include "ui/cycle/symbol_cell_delegate.h"
+#include "ui/look/symbol_cell_delegate.h"
 
 #include <QApplication>
 #include <QPainter>
