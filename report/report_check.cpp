@@ -10,6 +10,7 @@
 #include "presentation/check/check_plane.h"
 #include "presentation/check/check_table.h"
 #include "presentation/marks/mark_style.h"
+#include "report/cell_text.h"
 
 namespace vorbento {
 
@@ -41,8 +42,9 @@ void cell(QPainter& p, const Sheet& s, const QRectF& box, const QString& text, c
   const bool marked = !words.isEmpty();
   if (marked) p.fillRect(box.adjusted(-2, -1, 2, 1), stale ? stale_tint() : problem_tint());
   p.setPen(Qt::black);
-  p.setFont(marked && stale ? s.italic : s.body);
-  p.drawText(box, Qt::AlignLeft | Qt::AlignTop, s.metrics.elidedText(text, Qt::ElideRight, box.width()));
+  // A symbol inside the text ("M_mmax = 1.695 Nm") with its subscript, as the symbol column writes it.
+  const QFont& font = marked && stale ? s.italic : s.body;
+  draw_cell(p, fit_cell(text, font, *p.device(), box.width(), 1, true), font, box.topLeft(), box.width());
 }
 
 }  // namespace
