@@ -58,15 +58,21 @@ void BM_ReportPainting(benchmark::State& state) {
 }
 BENCHMARK(BM_ReportPainting)->Unit(benchmark::kMillisecond);
 
+// A picture of a window's size on a 96 dpi screen, to paint into.
+QImage screen_image(int width, int height) {
+  QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
+  image.setDotsPerMeterX(qRound(96 / 0.0254));
+  image.setDotsPerMeterY(qRound(96 / 0.0254));
+  return image;
+}
+
 // From the store's texts to the painted diagram, at the window's first
 // size, as its window repaints it after a keystroke: the mass typed back and
 // forth, so that every torque's figure is new to the painter each time.
 void BM_CyclePainting(benchmark::State& state) {
   Calculator calc;
   mark_design(calc);
-  QImage image(884, 588, QImage::Format_ARGB32_Premultiplied);
-  image.setDotsPerMeterX(qRound(96 / 0.0254));
-  image.setDotsPerMeterY(qRound(96 / 0.0254));
+  QImage image = screen_image(884, 588);
   const CycleStyle style = printed_cycle_style();
   int k = 0;
   for (auto _ : state) {
@@ -84,9 +90,7 @@ BENCHMARK(BM_CyclePainting)->Unit(benchmark::kMicrosecond);
 void BM_PlanePainting(benchmark::State& state) {
   Calculator calc;
   mark_design(calc);
-  QImage image(700, 200, QImage::Format_ARGB32_Premultiplied);
-  image.setDotsPerMeterX(qRound(96 / 0.0254));
-  image.setDotsPerMeterY(qRound(96 / 0.0254));
+  QImage image = screen_image(700, 200);
   const CycleStyle style = printed_cycle_style();
   const CheckTexts checks = initial_check_texts();
   int k = 0;

@@ -48,11 +48,6 @@ class CheckTest : public QObject {
       if (t->item(r, 1) && t->item(r, 1)->text() == symbol) return t->item(r, column);
     return nullptr;
   }
-  static void type(QLineEdit* edit, const QString& text) {
-    edit->setFocus(Qt::OtherFocusReason);
-    edit->selectAll();
-    QTest::keyClicks(edit, text);
-  }
 
  private slots:
   void init() {
@@ -69,7 +64,7 @@ class CheckTest : public QObject {
     QVERIFY(check() && check()->isVisible() && !check()->isModal());
     QCOMPARE(check()->windowTitle(), QStringLiteral("Ellenőrzés – Névtelen"));
     QCOMPARE(value_of(QStringLiteral("F_ax"))->text(), QStringLiteral("318.86"));
-    type(window_->field(Field::m), QStringLiteral("40"));
+    test::retype(window_->field(Field::m), QStringLiteral("40"));
     QCOMPARE(value_of(QStringLiteral("F_ax"))->text(), QStringLiteral("358.48"));  // 80 + 78.48 + 200
     check()->close();
     QVERIFY(!entry()->isChecked());
@@ -79,13 +74,13 @@ class CheckTest : public QObject {
     entry()->trigger();
     QLineEdit* nmmax = check()->input(CheckInput::nmmax);
     QVERIFY(!nmmax->accessibleName().isEmpty());
-    type(nmmax, QStringLiteral("abc"));
+    test::retype(nmmax, QStringLiteral("abc"));
     QCOMPARE(nmmax->toolTip(), QStringLiteral("Nem szám"));
     QTableWidgetItem* speed = value_of(QStringLiteral("n_mG0"), 4);  // its limit
     QVERIFY(speed->toolTip().contains(QStringLiteral("n_max: Nem szám")));
     QVERIFY(speed->background() != QBrush());
-    QVERIFY(window_->isWindowModified());  // the check's texts belong to the design
-    type(nmmax, QStringLiteral("5000"));   // typed back as it was: no change to save
+    QVERIFY(window_->isWindowModified());         // the check's texts belong to the design
+    test::retype(nmmax, QStringLiteral("5000"));  // typed back as it was: no change to save
     QVERIFY(!window_->isWindowModified());
     QVERIFY(!speed->toolTip().contains(QStringLiteral("n_max")));
   }

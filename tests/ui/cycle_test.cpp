@@ -39,12 +39,7 @@ class CycleTest : public QObject {
   QAction* entry() const { return window_->findChild<QAction*>(QStringLiteral("mozgasciklus")); }
   CycleWindow* cycle() const { return window_->findChild<CycleWindow*>(); }
   QString shown(Field f) const { return QString::fromStdString(window_->calculator().text(f)); }
-  void type_into(Field f, const QString& text) {
-    QLineEdit* edit = window_->field(f);
-    edit->setFocus(Qt::OtherFocusReason);
-    edit->selectAll();
-    QTest::keyClicks(edit, text);
-  }
+  void type_into(Field f, const QString& text) { test::retype(window_->field(f), text); }
 
  private slots:
   void init() {
